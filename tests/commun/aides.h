@@ -1,0 +1,89 @@
+// Test helpers shared by every test folder: a fresh working directory per
+// test, and recorders for the alert and command hooks.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "hooks.h"
+
+// Runs the test in a new, empty temporary directory and comes back after it.
+class RepertoireTemp {
+public:
+    RepertoireTemp() {
+        ancien_ = std::filesystem::current_path();
+        std::string modele = (std::filesystem::temp_directory_path() / "dralen-XXXXXX").string();
+        std::vector<char> buf(modele.begin(), modele.end());
+        buf.push_back('\0');
+        if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp");
+        dir_ = buf.data();
+        std::filesystem::current_path(dir_);
+    }
+    ~RepertoireTemp() {
+        std::error_code ec;
+        std::filesystem::current_path(ancien_, ec);
+        std::filesystem::remove_all(dir_, ec);
+    }
+    RepertoireTemp(const RepertoireTemp&) = delete;
+    RepertoireTemp& operator=(const RepertoireTemp&) = delete;
+    const std::filesystem::path& chemin() const { return dir_; }
+
+private:
+    std::filesystem::path ancien_;
+    std::filesystem::path dir_;
+};
+
+// Fixture form of the above.
+class DansRepertoireTemp : public ::testing::Test {
+protected:
+    RepertoireTemp rep_;
+};
+
+// Records every alert while it lives.
+class EnregistreurAlertes {
+public:
+    EnregistreurAlertes() {
+        ancien_ = lie_alerte([this](const std::string& m) { alertes.push_back(m); });
+    }
+    ~EnregistreurAlertes() { lie_alerte(ancien_); }
+    std::vector<std::string> alertes;
+
+private:
+    FnAlerte ancien_;
+};
+
+// Records every external command while it lives; each returns `statut`.
+class EnregistreurCommandes {
+public:
+    explicit EnregistreurCommandes(int statut = 0) : statut_(statut) {
+        ancien_ = lie_executer([this](const std::string& c) {
+            commandes.push_back(c);
+            return statut_;
+        });
+    }
+    ~EnregistreurCommandes() { lie_executer(ancien_); }
+    std::vector<std::string> commandes;
+    void statut(int s) { statut_ = s; }
+
+private:
+    int statut_;
+    FnExecuter ancien_;
+};
+
+inline std::string lit_fichier(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream o;
+    o << f.rdbuf();
+    return o.str();
+}
+
+inline void ecrit_fichier(const std::string& path, const std::string& contenu) {
+    std::ofstream f(path, std::ios::binary);
+    f << contenu;
+}
