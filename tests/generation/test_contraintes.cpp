@@ -345,3 +345,28 @@ TEST(Eff, CountsFixedCardsPerSeatAndListsFreeOnes) {
     EXPECT_EQ(c.numrestants.size(), 24u);
     EXPECT_EQ(c.numrestants[0], 5);
 }
+
+// Found by fuzzing: a '\r' left inside a line (here before a tab at the end
+// of a calculation) stayed in the formula, so the set written back was not
+// the set read.
+TEST_F(Contr, CarriageReturnInsideALineIsABlank) {
+    EnregistreurAlertes al;
+    ecrit_fichier("r", "fichier_dra# 1 \ncalcul A @x a\r\t");
+    const Contraintes a("r");
+    ASSERT_EQ(a.calculs.size(), 1u);
+    EXPECT_EQ(a.calculs[0].nom, "@x");
+    EXPECT_EQ(a.calculs[0].alg, "a");
+    ecrit_fichier("r", "fichier_de_contraintes\ncalcul A\rn\r a|b\r\r\ncoco a\r1\r-3\r\r\n");
+    contr = Contraintes("r");
+    ASSERT_EQ(contr.calculs.size(), 1u);
+    EXPECT_EQ(contr.calculs[0].nom, "n");
+    EXPECT_EQ(contr.calculs[0].alg, "a|b");
+    ASSERT_EQ(contr.cocos.size(), 1u);
+    EXPECT_EQ(contr.cocos[0].joueur, 1);
+    ASSERT_TRUE(enregistre_contr("r2"));
+    const Contraintes b("r2");
+    ASSERT_EQ(b.calculs.size(), 1u);
+    EXPECT_EQ(b.calculs[0].nom, "n");
+    EXPECT_EQ(b.calculs[0].alg, "a|b");
+    EXPECT_TRUE(al.alertes.empty());
+}
