@@ -31,19 +31,6 @@ const std::string nnbsp = "\xE2\x80\xAF";
 
 }  // namespace
 
-TEST_F(Ini, StartValues) {
-    const Config c;
-    EXPECT_EQ(c.cmdpdf, "");
-    EXPECT_EQ(c.nomcontr, "");
-    EXPECT_EQ(c.nbthreads, 1);
-    EXPECT_FALSE(c.debug);
-    EXPECT_EQ(limite, 29);
-    EXPECT_EQ(nbstat, 100);
-    const Environnement e;
-    EXPECT_EQ(e.page, "ini");
-    EXPECT_FALSE(e.pasapas);
-}
-
 TEST_F(Ini, MissingFileAlertsOnceAndKeepsDefaults) {
     traiteini(cfg);
     ASSERT_EQ(al.alertes.size(), 1u);
@@ -68,6 +55,10 @@ TEST_F(Ini, AllFourKeysInAnyOrder) {
 
 TEST_F(Ini, OnlyDebugKey) {
     lit("#debug\n1");
+    EXPECT_TRUE(cfg.debug);
+    lit("#debug\nx1");  // no leading integer: 0
+    EXPECT_FALSE(cfg.debug);
+    lit("#debug\n-10 ans");
     EXPECT_TRUE(cfg.debug);
     EXPECT_EQ(cfg.nbthreads, 1);
     EXPECT_EQ(cfg.cmdpdf, "");
@@ -113,16 +104,6 @@ TEST_F(Ini, ThreadCountIsAtLeastOne) {
         cfg.nbthreads = 7;
         lit("#nombre de threads\n" + valeur + "\n");
         EXPECT_EQ(cfg.nbthreads, attendu) << "«" << valeur << "»";
-    }
-}
-
-TEST_F(Ini, DebugValueIsTheLeadingInteger) {
-    for (const auto& [valeur, attendu] :
-         std::vector<std::pair<std::string, bool>>{{"0", false}, {"2", true}, {"-1", true},
-                                                   {"x1", false}, {"10 ans", true}}) {
-        cfg.debug = !attendu;
-        lit("#debug\n" + valeur + "\n");
-        EXPECT_EQ(cfg.debug, attendu) << "«" << valeur << "»";
     }
 }
 
