@@ -3,6 +3,10 @@
 // the hand evaluation; the hands are Sud's unless a test says otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "allocations.h"
@@ -494,4 +498,45 @@ TEST(Conditions, TestsAllocateNothing) {
                       contr_italiens(d, c13) + cond_ldj(d, c14);
     EXPECT_EQ(allocations_faites() - avant, 0);
     EXPECT_GT(vrais, 0);
+}
+
+TEST(Conditions, SameAnswersOnSeveralThreadsAtOnce) {
+    // The generator's workers run the tests side by side: any hidden shared
+    // state would make a thread's answers differ from a lone run.
+    std::mt19937 gen(7);
+    std::string base;
+    for (int i = 0; i < 52; ++i) base += "NESO"[i % 4];
+    std::vector<std::string> donnes;
+    for (int k = 0; k < 2000; ++k) {
+        std::shuffle(base.begin(), base.end(), gen);
+        donnes.push_back(base);
+    }
+    const std::vector<Condouv> cs = {cond(3, {1, 3, 1, 0, 25}), cond(4, {15, 24, 2003, 4990}),
+                                     cond(5, {1}), cond(6, {1, 0}), cond(8, {0, 5, 4522}),
+                                     cond(9, {2, 10, 14, 1, 3}), cond(11, {3, 100, 1000}),
+                                     cond(12, {0, 13}), cond(14, {4, 60, 81})};
+    auto passe = [&](std::vector<char>& r) {
+        for (const std::string& d : donnes) {
+            const char* p = d.data();
+            r.push_back(cond_points(p, cs[0]));
+            r.push_back(forme(p, cs[1]));
+            r.push_back(distribution(p, cs[2]));
+            r.push_back(coul_plus_longue(p, cs[3]));
+            r.push_back(teneur(p, cs[4]));
+            r.push_back(nb_cartes(p, cs[5]));
+            r.push_back(arret(p, cs[6]));
+            r.push_back(cles(p, cs[7]));
+            r.push_back(cond_ldj(p, cs[8]));
+        }
+    };
+    std::vector<char> seul;
+    passe(seul);
+    std::vector<std::vector<char>> r(4);
+    std::vector<std::thread> t;
+    for (auto& v : r) t.emplace_back([&passe, &v] { passe(v); });
+    for (auto& th : t) th.join();
+    for (const auto& v : r) EXPECT_EQ(v, seul);
+    // The random deals meet some of the conditions and fail others.
+    EXPECT_GT(std::count(seul.begin(), seul.end(), 1), 100);
+    EXPECT_GT(std::count(seul.begin(), seul.end(), 0), 100);
 }
