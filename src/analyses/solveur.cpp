@@ -97,9 +97,11 @@ EtatSolveur verifie_table(const unsigned mains[4][4]) {
         if (nb_cartes(mains[j]) != n)
             return refus(refus_longueurs,
                          "Toutes les mains doivent avoir le même nombre de cartes");
-    // The solver crashes on a table with no card at all.
-    if (n == 0) return refus(refus_vide, "Aucune carte dans la donne");
-    // Distinct cards of ranks 2..14 in four equal hands: at most 13 each.
+    // The solver crashes on an empty deal and counts an ending's tricks as if
+    // the missing tricks had been won, wrongly with one card a hand.
+    if (n != 13)
+        return refus(refus_incomplete,
+                     "Le tableau se calcule sur une donne complète (13 cartes par main)");
     return reussite();
 }
 

@@ -59,7 +59,7 @@ inline constexpr int refus_jouee_tenue = -1003;   // a card both held and in the
 inline constexpr int refus_levee = -1004;         // a trick card that is not a card
 inline constexpr int refus_longueurs = -1005;     // hand lengths that do not fit
 inline constexpr int refus_atout_premier = -1006; // trump or leader out of range
-inline constexpr int refus_vide = -1007;          // a table deal with no card
+inline constexpr int refus_incomplete = -1007;    // a table deal short of 13 cards a hand
 inline constexpr int refus_thread = -1008;        // thread index not granted
 inline constexpr int refus_occupe = -1009;        // thread index already in use
 
@@ -72,7 +72,8 @@ int init_solveur(int nbthreads);
 int threads_solveur();
 
 // Checks a deal for a table: ranks 2..14 only, no card held twice, four
-// hands of the same length, at least one card.
+// hands of the same length, and that length 13: the solver's tables count
+// the tricks of a shorter ending wrongly (and it crashes on an empty deal).
 EtatSolveur verifie_table(const unsigned mains[4][4]);
 // Checks a position: trump 0..4, leader 0..3, trick cards that are cards and
 // come first, ranks 2..14 only, no card held twice nor both held and played
