@@ -88,6 +88,8 @@ int threads_solveur() {
     return accordes;
 }
 
+int threads_equipe(int voulus) { return std::min(std::max(1, voulus), threads_solveur()); }
+
 EtatSolveur verifie_table(const unsigned mains[4][4]) {
     unsigned pris[4];
     EtatSolveur e = verifie_mains(mains, pris);

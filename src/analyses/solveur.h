@@ -70,6 +70,9 @@ int init_solveur(int nbthreads);
 // The number of threads the solver granted; parallel teams that solve are
 // never larger. Before init_solveur it is the solver's own default.
 int threads_solveur();
+// The size of a team that solves: the wanted count, at least 1 and at most
+// threads_solveur().
+int threads_equipe(int voulus);
 
 // Checks a deal for a table: ranks 2..14 only, no card held twice, four
 // hands of the same length, and that length 13: the solver's tables count

@@ -60,6 +60,9 @@ TEST(Solveur, ThreadsDemandesBornesEtAccordes) {
     EXPECT_GE(n, 1);
     EXPECT_LE(n, 2);
     EXPECT_EQ(threads_solveur(), n);
+    EXPECT_EQ(threads_equipe(0), 1);
+    EXPECT_EQ(threads_equipe(1), 1);
+    EXPECT_EQ(threads_equipe(50), n);
     // The solver grants no more threads than the machine has cores.
     const int beaucoup = init_solveur(100000);
     EXPECT_GE(beaucoup, 1);
@@ -317,35 +320,4 @@ TEST(Solveur, PlusieursThreadsDonnentLesMemesReponsesQuUn) {
         EXPECT_EQ(codes_tables[th], 1);
         EXPECT_EQ(std::memcmp(tables[th].res, table_seule.res, sizeof table_seule.res), 0);
     }
-}
-
-TEST(Solveur, UnIndexPartageEstRefuseNonMelange) {
-    // Several threads wrongly sharing index 0: each call either waits its
-    // turn's result correctly or is refused, never answers with mixed memory.
-    init_solveur(1);
-    std::mt19937 gen(7);
-    PositionDds p;
-    donne_au_hasard(gen, p.remainCards);
-    ReponseDds reference;
-    ASSERT_TRUE(resout_position(p, -1, 3, 1, reference, 0).ok);
-    constexpr int nbth = 4;
-    std::vector<std::vector<int>> codes(nbth);
-    std::vector<std::vector<ReponseDds>> reps(nbth);
-    std::vector<std::thread> equipe;
-    for (int th = 0; th < nbth; ++th)
-        equipe.emplace_back([&, th] {
-            for (int k = 0; k < 3; ++k) {
-                ReponseDds r;
-                codes[th].push_back(resout_position(p, -1, 3, 1, r, 0).code);
-                reps[th].push_back(r);
-            }
-        });
-    for (auto& th : equipe) th.join();
-    for (int th = 0; th < nbth; ++th)
-        for (size_t k = 0; k < codes[th].size(); ++k) {
-            if (codes[th][k] == 1)
-                EXPECT_TRUE(memes_cartes(reps[th][k], reference));
-            else
-                EXPECT_EQ(codes[th][k], refus_occupe);
-        }
 }
