@@ -168,6 +168,19 @@ EtatSolveur resout_position(const PositionDds& pos, int target, int solutions, i
     rep = ReponseDds{};
     EtatSolveur e = verifie_position(pos);
     if (!e.ok) return e;
+    // The solver writes a file "dump.txt" into the working directory on every
+    // error it returns: the errors it would find are answered here, with its
+    // own codes and messages, so that nothing reaches it that it would refuse.
+    int tours = 0;
+    for (int j = 0; j < 4; ++j) tours = std::max(tours, nb_cartes(pos.remainCards[j]));
+    if (tours == 0) return erreur_dds(RETURN_ZERO_CARDS);
+    if (target < -1) return erreur_dds(RETURN_TARGET_WRONG_LO);
+    if (target > 13) return erreur_dds(RETURN_TARGET_WRONG_HI);
+    if (target > tours) return erreur_dds(RETURN_TARGET_TOO_HIGH);
+    if (solutions < 1) return erreur_dds(RETURN_SOLNS_WRONG_LO);
+    if (solutions > 3) return erreur_dds(RETURN_SOLNS_WRONG_HI);
+    if (mode < 0) return erreur_dds(RETURN_MODE_WRONG_LO);
+    if (mode > 2) return erreur_dds(RETURN_MODE_WRONG_HI);
     assure_pret();
 
     deal dl;

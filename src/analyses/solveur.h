@@ -90,7 +90,9 @@ EtatSolveur calcule_table(const unsigned mains[4][4], TableDds& table);
 
 // Solves one position for the side to play (the solver's target, solutions
 // and mode). Safe on several threads at once, each with its own index in
-// 0 .. threads_solveur() - 1.
+// 0 .. threads_solveur() - 1. A position without cards, or a target,
+// solutions or mode out of range, comes back with the solver's own code and
+// message without being handed to it.
 EtatSolveur resout_position(const PositionDds& pos, int target, int solutions, int mode,
                             ReponseDds& rep, int thread);
 

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "aides.h"
 #include "solveur.h"
 
 namespace {
@@ -238,7 +239,9 @@ TEST(Solveur, LeveeEnCoursAcceptee) {
     EXPECT_EQ(r.score[0], 0);
 }
 
-TEST(Solveur, CodesDuSolveurTransmis) {
+class SolveurDansRepertoire : public DansRepertoireTemp {};
+
+TEST_F(SolveurDansRepertoire, CodesDuSolveurSansFichierLaisse) {
     init_solveur(1);
     ReponseDds r;
     // Parameters the solver checks itself come back with its code and text.
@@ -256,6 +259,16 @@ TEST(Solveur, CodesDuSolveurTransmis) {
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.code, -2);
     EXPECT_EQ(e.message, "Zero cards");
+    // One card each: one trick left, a target of 2 is out of reach.
+    PositionDds fin;
+    for (int j = 0; j < 4; ++j) fin.remainCards[j][j] = 1u << 14;
+    e = resout_position(fin, 2, 3, 1, r, 0);
+    EXPECT_EQ(e.code, -3);
+    EXPECT_EQ(e.message, "Target exceeds number of tricks");
+    e = resout_position(fin, 1, 3, 1, r, 0);
+    EXPECT_TRUE(e.ok) << texte_erreur(e);
+    // The solver leaves a "dump.txt" behind each error it returns.
+    EXPECT_FALSE(std::filesystem::exists("dump.txt"));
 }
 
 TEST(Solveur, IndexDeThreadHorsLimites) {
