@@ -14,7 +14,6 @@ namespace {
 struct Reference {
     const char* d;
     char c;
-    char partenaire;
 
     bool tient(int suit, int k) const { return d[13 * (3 - suit) + k] == c; }
     int longueur(int suit) const {
@@ -59,34 +58,6 @@ struct Reference {
         }
         return d;
     }
-    float dhs(int t) const {
-        int l[4];
-        tries(l);
-        float v = static_cast<float>(points());
-        if (longueur(t) >= 3) v += static_cast<float>(longueur(t) - l[0]);
-        auto pas = [&v](double x) { v = static_cast<float>(static_cast<double>(v) + x); };
-        for (int s = 0; s < 4; ++s) {
-            if (s == t) continue;
-            const bool a = tient(s, 0), r = tient(s, 1), q = tient(s, 2), j = tient(s, 3);
-            if (longueur(s) == 1) {
-                if (r)
-                    v -= 1.5f;
-                else if (q)
-                    v -= 1.0f;
-                else if (j)
-                    pas(-0.4);
-            } else if (longueur(s) == 2) {
-                if (a)
-                    pas(0.66);
-                else if (q)
-                    pas(r ? -0.85 : j ? -1.18 : -0.62);
-                else if (j)
-                    pas(r ? -0.36 : -0.27);
-            }
-        }
-        pas(d[13 * (3 - t) + 4] == partenaire ? 0.2 : -0.1);
-        return v;
-    }
     int perdantes() const {
         int p = 0;
         for (int s = 0; s < 4; ++s) {
@@ -110,26 +81,6 @@ struct Reference {
         for (int s = 0; s < 4; ++s) t += compte_levees_couleur(masque_rangs(s));
         return t;
     }
-    bool sa(int range, bool flag) const {
-        int l[4];
-        tries(l);
-        const int S = longueur(0), H = longueur(1);
-        if (l[0] < 2 || S >= 6 || H >= 6 || l[3] >= 7) return false;
-        if (S != 5 && H != 5) {
-            if (l[1] == 2 && S == 4) return false;
-        } else if (l[2] == 4 || (l[1] == 2 && S == 4) || !flag) {
-            return false;
-        }
-        const int p = hl();
-        switch (range) {
-            case 0: return p >= 12 && p <= 14;
-            case 1: return p >= 15 && p <= 17;
-            case 2: return p >= 18 && p <= 19;
-            case 3: return p >= 20 && p <= 21;
-            case 4: return p >= 22 && p <= 23;
-            default: return true;
-        }
-    }
 };
 
 }  // namespace
@@ -145,7 +96,7 @@ TEST(EvaluationAleatoire, CarteParCarte) {
             for (int i = 0; i < 52; ++i)
                 if (g() % 4 == 0) d[i] = 'V';
         for (int seat = 0; seat < 4; ++seat) {
-            const Reference r{d.data(), jsymbs[seat], symbj[seat]};
+            const Reference r{d.data(), jsymbs[seat]};
             const char* p = d.data();
             ASSERT_EQ(points(p, seat), r.points()) << d;
             ASSERT_EQ(pointsHL(p, seat), r.hl()) << d;
@@ -160,11 +111,6 @@ TEST(EvaluationAleatoire, CarteParCarte) {
                 ASSERT_EQ(l[s], r.longueur(s)) << d;
                 ASSERT_EQ(t[s], lt[s]) << d;
                 ASSERT_EQ(points(p, seat, s), r.points(s)) << d;
-                ASSERT_EQ(pointsDHS(p, seat, s), r.dhs(s)) << d;
-            }
-            for (int range = -1; range <= 5; ++range) {
-                ASSERT_EQ(condSA(p, seat, range, true), r.sa(range, true)) << d << " " << range;
-                ASSERT_EQ(condSA(p, seat, range, false), r.sa(range, false)) << d << " " << range;
             }
         }
     }
