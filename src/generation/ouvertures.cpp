@@ -1,8 +1,6 @@
 // Opening bids of the SEF bidding system.
 #include "ouvertures.h"
 
-#include <cmath>
-
 #include "evaluation.h"
 #include "score.h"
 
@@ -42,8 +40,9 @@ public:
         if (!a_cm_) { cm_ = couleur_max(d, seat); a_cm_ = true; }
         return cm_;
     }
-    int t100() {
-        if (!a_t_) { t_ = ldj_centiemes(d, seat); a_t_ = true; }
+    // Playing tricks, widened to double for the comparisons with the bounds.
+    double t() {
+        if (!a_t_) { t_ = ldj(d, seat); a_t_ = true; }
         return t_;
     }
     // NT(r, f): the notrump shape with HL in range r.
@@ -56,7 +55,8 @@ public:
     bool faible() { return p <= 9 || ((p == 10 || p == 11) && dh() < 13); }
 
 private:
-    int dh_ = 0, hl_ = 0, x_ = 0, cm_ = 0, t_ = 0;
+    int dh_ = 0, hl_ = 0, x_ = 0, cm_ = 0;
+    double t_ = 0.0;
     bool a_dh_ = false, a_hl_ = false, a_x_ = false, a_cm_ = false, a_t_ = false;
 };
 
@@ -144,10 +144,13 @@ bool un_pique(Main& m, int board, int q) {
         ok = !m.forte() && !ouv_barrage_nat(m.d, m.seat, PIQ, 3, board) &&
              !ouv_barrage_nat(m.d, m.seat, PIQ, 4, board);
     } else {
-        // Five spades beside a longer suit: like five hearts beside a six-card
-        // minor, the weak 5-6 opens the five-card spade suit; with more
-        // strength, or a longer suit still, the long suit is opened.
-        ok = m.s[3] == 6 && m.p <= 11;
+        // Five spades beside a six-card suit: the six-card suit is opened
+        // when its own rules take the hand; those rules send some 5-6 hands
+        // to the five-card major (6-5 in the majors and 6-5 with diamonds
+        // when weak), and those open 1 ♠. A seven-card suit is never
+        // opened 1 ♠.
+        ok = m.s[3] == 6 && !m.forte() && !un_trefle(m, partic_aucune) &&
+             !un_carreau(m, partic_aucune) && !un_coeur(m, partic_aucune);
     }
     return ok && particularite(m, q, true);
 }
@@ -160,7 +163,7 @@ bool un_sa(const Main& m, int q) {
 
 bool forcing_manche(Main& m) {
     if (perdantes(m.d, m.seat) <= 3 || m.hl() >= 24) return true;
-    return m.t100() >= 850 && m.p >= 14;
+    return m.t() >= 8.5 && m.p >= 14;
 }
 
 bool deux_majeure_faible(Main& m, int M, bool v) {
@@ -182,13 +185,13 @@ bool deux_majeure_forte(Main& m, int M) {
     if (m.p < 18 || m.dh() > 23 || m.s[2] > 4) return false;
     if (L == 5 && m.p >= 20) return true;
     if (L == 6 && m.dh() >= 20) return true;
-    return m.t100() >= 800 && m.t100() < 900;
+    return m.t() >= 8.0 && m.t() < 9.0;
 }
 
 bool deux_mineure_forte(Main& m, int mi) {
     if (mi != CAR && mi != TRE) return false;
     if (m.l[mi] < 7 || m.p < 15 || m.s[2] > 4) return false;
-    return m.t100() >= 900 && m.t100() < 1000;
+    return m.t() >= 9.0 && m.t() < 10.0;
 }
 
 bool deux_trefle(Main& m, int q) {
@@ -241,7 +244,7 @@ bool quatre_carreau(const Main& m) {
 
 bool quatre_pique(Main& m, int board) {
     if (position(m.seat, board) == 4)
-        return m.l[PIQ] >= 7 && m.top(PIQ, 5) >= 3 && m.t100() >= 800 && m.t100() < 1000;
+        return m.l[PIQ] >= 7 && m.top(PIQ, 5) >= 3 && m.t() >= 8.0 && m.t() < 10.0;
     return ouv_barrage_nat(m.d, m.seat, PIQ, 4, board);
 }
 
@@ -254,14 +257,10 @@ bool passe_main(Main& m, int board) {
         deux_majeure_faible(m, PIQ, v))
         return false;
     if (m.s[3] <= 6) return true;
-    return m.t100() - 100 * (v ? 1 : 0) < 675;
+    return m.t() - (v ? 1 : 0) < 6.75;
 }
 
 }  // namespace
-
-int ldj_centiemes(const char* deal, int seat) {
-    return (int)std::lround((double)ldj(deal, seat) * 100.0);
-}
 
 bool ouv1T(const char* deal, int seat, int q) {
     Main m(deal, seat);

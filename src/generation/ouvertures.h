@@ -46,8 +46,9 @@ bool ouverture_definie(int choix, int particularite);
 bool ouv1T(const char* deal, int seat, int q);
 bool ouv1K(const char* deal, int seat, int q);
 bool ouv1C(const char* deal, int seat, int q);
-// The board matters: a spade suit of seven or eight cards that is a natural
-// preempt on this board is not opened 1 ♠.
+// Six spades or more, longest, open 1 ♠ unless the hand is strong or a
+// natural spade preempt on this board; five spades beside a six-card suit
+// open 1 ♠ when no one-level opening of that suit takes the hand.
 bool ouv1P(const char* deal, int seat, int board, int q);
 // q = 10 refuses a five-card major.
 bool ouv1SA(const char* deal, int seat, int q);
@@ -77,8 +78,3 @@ bool ouv4C(const char* deal, int seat, int board);
 bool ouv4P(const char* deal, int seat, int board);
 // The hand opens nothing at the one level and no weak two in a major.
 bool passe(const char* deal, int seat, int board);
-
-// Playing tricks of the hand (ldj) in hundredths, rounded: the trick table
-// holds quarters and tenths that a float sum does not hit exactly, so the
-// rules compare whole hundredths.
-int ldj_centiemes(const char* deal, int seat);
