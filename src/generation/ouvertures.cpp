@@ -20,8 +20,8 @@ public:
     int l[4];    // lengths ♠ ♥ ♦ ♣
     int s[4];    // the same, ascending: s[0] shortest .. s[3] longest
 
-    Main(const char* deal, int sieg) : d(deal), seat(sieg), p(points(deal, sieg)) {
-        fodistr(deal, sieg, l, s);
+    Main(const char* deal, int siege) : d(deal), seat(siege), p(points(deal, siege)) {
+        fodistr(deal, siege, l, s);
     }
 
     int dh() {
