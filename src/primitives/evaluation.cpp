@@ -43,15 +43,38 @@ inline unsigned couleur(std::uint64_t m, int suit) {
     return static_cast<unsigned>(m >> bloc(suit)) & 0x1FFFu;
 }
 
+// Population counts. Without a target that has the instruction, the
+// compiler's builtin becomes a library call that costs more than a whole
+// evaluation: a few shifts and masks do it in registers instead.
+#if defined(__POPCNT__)
 inline int nb(std::uint64_t m) { return __builtin_popcountll(m); }
+inline int nb13(unsigned x) { return __builtin_popcount(x); }
+#else
+inline int nb(std::uint64_t m) {
+    m = m - ((m >> 1) & 0x5555555555555555ULL);
+    m = (m & 0x3333333333333333ULL) + ((m >> 2) & 0x3333333333333333ULL);
+    m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((m * 0x0101010101010101ULL) >> 56);
+}
+// For a suit holding (13 bits).
+inline int nb13(unsigned x) {
+    x = x - ((x >> 1) & 0x5555u);
+    x = (x & 0x3333u) + ((x >> 2) & 0x3333u);
+    x = (x + (x >> 4)) & 0x0F0Fu;
+    return static_cast<int>((x + (x >> 8)) & 0x1Fu);
+}
+#endif
 
 // The cards of in-suit position k in the four suits.
 constexpr std::uint64_t rangee(int k) {
     return (1ULL << k) | (1ULL << (13 + k)) | (1ULL << (26 + k)) | (1ULL << (39 + k));
 }
 
+// High-card points of the four top cards of a suit, by their bits A K Q J.
+constexpr int hcp_tete[16] = {0, 4, 3, 7, 2, 6, 5, 9, 1, 5, 4, 8, 3, 7, 6, 10};
+
 inline int hcp(std::uint64_t m) {
-    return 4 * nb(m & rangee(0)) + 3 * nb(m & rangee(1)) + 2 * nb(m & rangee(2)) + nb(m & rangee(3));
+    return hcp_tete[m & 0xF] + hcp_tete[(m >> 13) & 0xF] + hcp_tete[(m >> 26) & 0xF] + hcp_tete[(m >> 39) & 0xF];
 }
 
 struct Longueurs {
@@ -67,8 +90,16 @@ inline void echange(int& a, int& b) {
 }
 
 inline Longueurs longueurs(std::uint64_t m) {
+    // The four suits side by side in 16-bit lanes, counted all at once.
+    std::uint64_t x = (m & 0x1FFF) | ((m >> 13) & 0x1FFF) << 16 | ((m >> 26) & 0x1FFF) << 32 |
+                      ((m >> 39) & 0x1FFF) << 48;
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    x = (x + (x >> 8)) & 0x001F001F001F001FULL;
     Longueurs r;
-    for (int s = 0; s < 4; ++s) r.l[s] = r.trie[s] = __builtin_popcount(couleur(m, s));
+    // Lane b holds block b: clubs first, so suit index s is lane 3 - s.
+    for (int s = 0; s < 4; ++s) r.l[s] = r.trie[s] = static_cast<int>((x >> (16 * (3 - s))) & 0x1F);
     // Sorting network for four values: no data-dependent branch.
     echange(r.trie[0], r.trie[1]);
     echange(r.trie[2], r.trie[3]);
@@ -78,12 +109,59 @@ inline Longueurs longueurs(std::uint64_t m) {
     return r;
 }
 
-inline int plus_longue(const Longueurs& L) {
-    int s = 0;
-    for (int t = 1; t < 4; ++t)
-        if (L.l[t] > L.l[s]) s = t;
-    return s;
+// The longest suit, the lower suit index on equal lengths: the largest key
+// length × 4 + (3 − suit), so that the key also gives the length (key >> 2).
+inline int cle_plus_longue(const Longueurs& L) {
+    const int k0 = (L.l[0] << 2) | 3, k1 = (L.l[1] << 2) | 2, k2 = (L.l[2] << 2) | 1, k3 = L.l[3] << 2;
+    const int a = k0 > k1 ? k0 : k1;
+    const int b = k2 > k3 ? k2 : k3;
+    return a > b ? a : b;
 }
+
+inline int plus_longue(const Longueurs& L) { return 3 - (cle_plus_longue(L) & 3); }
+
+// Per-suit measures that depend only on the length (capped) and on which of
+// the ace, king, queen and jack are held, tabulated once from their rules.
+constexpr int perdantes_regle(int L, unsigned h) {
+    return (L >= 1 && !(h & As)) + (L >= 2 && !(h & Roi)) + (L >= 3 && !(h & Dame)) + (L == 4 && !(h & Valet));
+}
+constexpr int cout_dh_regle(int L, unsigned h) {
+    return (L == 1 && (h & (As | Roi | Dame | Valet))) + (L == 2 && (h & (Dame | Valet)));
+}
+// The DHS term of a side suit. Taking 1.5 or 1.0 off in single precision
+// gives the same float as taking it off the widened value (the exact
+// difference fits in a double), so every term is applied the same way.
+constexpr double dhs_regle(int L, unsigned h) {
+    if (L == 1) return (h & Roi) ? -1.5 : (h & Dame) ? -1.0 : (h & Valet) ? -0.4 : 0.0;
+    if (L == 2) {
+        if (h & As) return 0.66;
+        if (h & Dame) return (h & Roi) ? -0.85 : (h & Valet) ? -1.18 : -0.62;
+        if (h & Valet) return (h & Roi) ? -0.36 : -0.27;
+    }
+    return 0.0;
+}
+
+struct TablesCouleur {
+    unsigned char perdantes[6][16];  // length capped at 5
+    unsigned char cout_dh[4][16];    // length capped at 3
+    double dhs[4][16];               // length capped at 3
+};
+
+constexpr TablesCouleur construit_tables() {
+    TablesCouleur t{};
+    for (unsigned h = 0; h < 16; ++h) {
+        for (int L = 0; L < 6; ++L) t.perdantes[L][h] = static_cast<unsigned char>(perdantes_regle(L, h));
+        for (int L = 0; L < 4; ++L) {
+            t.cout_dh[L][h] = static_cast<unsigned char>(cout_dh_regle(L, h));
+            t.dhs[L][h] = dhs_regle(L, h);
+        }
+    }
+    return t;
+}
+
+constexpr TablesCouleur tables = construit_tables();
+
+inline int plafond(int x, int p) { return x < p ? x : p; }
 
 // --- playing tricks of one holding -------------------------------------------
 
@@ -153,7 +231,7 @@ constexpr float courte(unsigned h, int L) {
 }
 
 struct TableLevees {
-    float v[9][32];  // [length][honours], lengths 0..8
+    float v[14][32];  // [length][honours]; 9 cards and more count 0 unless solid
 };
 
 constexpr TableLevees construit_levees() {
@@ -169,15 +247,22 @@ constexpr TableLevees construit_levees() {
 
 constexpr TableLevees levees = construit_levees();
 
-// Playing tricks of a holding in in-suit position bits.
-inline float levees_couleur(unsigned pos) {
-    const int L = __builtin_popcount(pos);
+// Playing tricks of a holding of L cards in in-suit position bits.
+inline float levees_couleur(unsigned pos, int L) {
     const unsigned plein = (1u << L) - 1;
     // Solid holdings: the L top cards from the ace, the king or the queen.
     if (pos == plein) return static_cast<float>(L);
     if (pos == plein << 1) return static_cast<float>(L - 1);
     if (pos == plein << 2) return static_cast<float>(L - 2);
-    return L <= 8 ? levees.v[L][pos & Honneurs] : 0.0f;
+    return levees.v[L][pos & Honneurs];
+}
+
+// Playing tricks of a hand: the suits added in single precision, ♠ first.
+inline float levees_main(std::uint64_t m) {
+    const Longueurs L = longueurs(m);
+    float t = 0.0f;
+    for (int s = 0; s < 4; ++s) t += levees_couleur(couleur(m, s), L.l[s]);
+    return t;
 }
 
 }  // namespace
@@ -189,7 +274,7 @@ int compte(const char* deal, int seat, int suit, int to, int from) {
     if (to > 13) to = 13;
     if (from >= to) return 0;
     const unsigned fenetre = ((1u << to) - 1) & ~((1u << from) - 1);
-    return __builtin_popcount(couleur(main_de(deal, lettre(seat)), suit) & fenetre);
+    return nb13(couleur(main_de(deal, lettre(seat)), suit) & fenetre);
 }
 
 unsigned coulenbits(const char* deal, int seat, int suit) {
@@ -239,21 +324,16 @@ int couleur_max(const char* deal, int seat) { return plus_longue(longueurs(main_
 int points(const char* deal, int seat) { return hcp(main_de(deal, lettre(seat))); }
 
 int points(const char* deal, int seat, int suit) {
-    const unsigned c = couleur(main_de(deal, lettre(seat)), suit);
-    return 4 * !!(c & As) + 3 * !!(c & Roi) + 2 * !!(c & Dame) + !!(c & Valet);
+    return hcp_tete[couleur(main_de(deal, lettre(seat)), suit) & 0xF];
 }
 
 namespace {
 
-int hl(std::uint64_t m, const Longueurs& L) {
-    const int h = hcp(m);
-    const int s = plus_longue(L);
-    const int lg = L.l[s];
-    if (lg < 5) return h;
-    const int t = __builtin_popcount(couleur(m, s) & Honneurs);
-    if (t >= 3) return h + lg - 4;
-    if (lg == 6 && t == 2) return h + 1;
-    return h;
+inline int hl(std::uint64_t m, const Longueurs& L) {
+    const int cle = cle_plus_longue(L);
+    const int lg = cle >> 2;
+    const int t = nb13(couleur(m, 3 - (cle & 3)) & Honneurs);
+    return hcp(m) + ((lg >= 5) & (t >= 3)) * (lg - 4) + ((lg == 6) & (t == 2));
 }
 
 }  // namespace
@@ -267,65 +347,40 @@ int pointsDH(const char* deal, int seat) {
     const std::uint64_t m = main_de(deal, lettre(seat));
     const Longueurs L = longueurs(m);
     const int l1 = L.trie[0], l2 = L.trie[1], l4 = L.trie[3];
-    if (l1 >= 3) return hl(m, L);
-    int d = hcp(m) + (3 - l1);
-    if (l2 < 3) d += 3 - l2;
-    if (l4 >= 6) d += l4 - 5;
-    for (int s = 0; s < 4; ++s) {
-        const unsigned c = couleur(m, s);
-        d -= (L.l[s] == 1 && (c & (As | Roi | Dame | Valet))) + (L.l[s] == 2 && (c & (Dame | Valet)));
-    }
-    return d;
+    int d = hcp(m) + (3 - l1) + (l2 < 3) * (3 - l2) + (l4 >= 6) * (l4 - 5);
+    for (int s = 0; s < 4; ++s) d -= tables.cout_dh[plafond(L.l[s], 3)][couleur(m, s) & 0xF];
+    // A 4-3-3-3 hand is counted as HL points instead.
+    const int h = hl(m, L);
+    return l1 >= 3 ? h : d;
 }
 
 float pointsDHS(const char* deal, int seat, int suit) {
     const int t = suit & 3;
     const std::uint64_t m = main_de(deal, lettre(seat));
     const Longueurs L = longueurs(m);
-    // Each constant below is applied at the precision the count was defined
-    // with: 1.5 and 1.0 in single precision, the others on the value widened
-    // to double and narrowed again after each step.
+    // The terms are applied one at a time on the value widened to double and
+    // narrowed back to single precision after each, in the order ♠ ♥ ♦ ♣.
     auto ajoute = [](float v, double x) { return static_cast<float>(static_cast<double>(v) + x); };
-    float v = static_cast<float>(hcp(m));
-    if (L.l[t] >= 3) v += static_cast<float>(L.l[t] - L.trie[0]);
+    float v = static_cast<float>(hcp(m) + (L.l[t] >= 3) * (L.l[t] - L.trie[0]));
     for (int s = 0; s < 4; ++s) {
-        if (s == t) continue;
-        const unsigned c = couleur(m, s);
-        if (L.l[s] == 1) {
-            if (c & Roi)
-                v -= 1.5f;
-            else if (c & Dame)
-                v -= 1.0f;
-            else if (c & Valet)
-                v = ajoute(v, -0.4);
-        } else if (L.l[s] == 2) {
-            if (c & As)
-                v = ajoute(v, 0.66);
-            else if (c & Dame)
-                v = ajoute(v, (c & Roi) ? -0.85 : (c & Valet) ? -1.18 : -0.62);
-            else if (c & Valet)
-                v = ajoute(v, (c & Roi) ? -0.36 : -0.27);
-        }
+        // The trump suit takes the row of a long suit: a zero term.
+        const int lc = (s != t) * plafond(L.l[s], 3);
+        v = ajoute(v, tables.dhs[lc][couleur(m, s) & 0xF]);
     }
-    v = ajoute(v, dix(deal, seat, t) ? 0.2 : -0.1);
-    return v;
+    return ajoute(v, dix(deal, seat, t) ? 0.2 : -0.1);
 }
 
 int perdantes(const char* deal, int seat) {
     const std::uint64_t m = main_de(deal, lettre(seat));
+    const Longueurs L = longueurs(m);
     int p = 0;
-    for (int s = 0; s < 4; ++s) {
-        const unsigned c = couleur(m, s);
-        const int L = __builtin_popcount(c);
-        p += (L >= 1 && !(c & As)) + (L >= 2 && !(c & Roi)) + (L >= 3 && !(c & Dame)) +
-             (L == 4 && !(c & Valet));
-    }
+    for (int s = 0; s < 4; ++s) p += tables.perdantes[plafond(L.l[s], 5)][couleur(m, s) & 0xF];
     return p;
 }
 
 int arrets(const char* deal, int seat, int suit) {
     const unsigned c = couleur(main_de(deal, lettre(seat)), suit);
-    const int L = __builtin_popcount(c);
+    const int L = nb13(c);
     return 100 * !!(c & As) + 100 * (L >= 2 && (c & Roi)) + 25 * L * !!(c & Dame) + 20 * L * !!(c & Valet) +
            10 * L * dix(deal, seat, suit);
 }
@@ -334,14 +389,11 @@ float compte_levees_couleur(unsigned mask) {
     // Rank r sits at in-suit position 14 - r; bits outside 2..14 are not cards.
     unsigned pos = 0;
     for (int r = 2; r <= 14; ++r) pos |= ((mask >> r) & 1u) << (14 - r);
-    return levees_couleur(pos);
+    return levees_couleur(pos, nb13(pos));
 }
 
 float ldj(const char* deal, int seat) {
-    const std::uint64_t m = main_de(deal, lettre(seat));
-    float t = 0.0f;
-    for (int s = 0; s < 4; ++s) t += levees_couleur(couleur(m, s));
-    return t;
+    return levees_main(main_de(deal, lettre(seat)));
 }
 
 // --- composite tests ----------------------------------------------------------
@@ -351,42 +403,37 @@ bool condSA(const char* deal, int seat, int range, bool flag) {
     const Longueurs L = longueurs(m);
     const int S = L.l[0], H = L.l[1];
     const int l1 = L.trie[0], l2 = L.trie[1], l3 = L.trie[2], l4 = L.trie[3];
-    if (l1 < 2 || S >= 6 || H >= 6 || l4 >= 7) return false;
-    if (S != 5 && H != 5) {
-        if (l2 == 2 && S == 4) return false;
-    } else {
-        if (l3 == 4 || (l2 == 2 && S == 4) || !flag) return false;
-    }
+    // The shape tests are combined without branches: on random deals each
+    // of them goes either way too often for a branch to be predicted.
+    const bool irreguliere = (l1 < 2) | (S >= 6) | (H >= 6) | (l4 >= 7);
+    const bool deux_doubletons_quatre_piques = (l2 == 2) & (S == 4);
+    const bool majeure_cinq = (S == 5) | (H == 5);
+    const bool refusee = irreguliere | deux_doubletons_quatre_piques | (majeure_cinq & ((l3 == 4) | !flag));
     static constexpr int bas[5] = {12, 15, 18, 20, 22};
     static constexpr int haut[5] = {14, 17, 19, 21, 23};
-    if (range < 0 || range > 4) return true;
+    if (range < 0 || range > 4) return !refusee;
     const int p = hl(m, L);
-    return bas[range] <= p && p <= haut[range];
+    return !refusee & (bas[range] <= p) & (p <= haut[range]);
 }
 
 bool ouv_barrage_nat(const char* deal, int seat, int suit, int level, int board) {
     const std::uint64_t m = main_de(deal, lettre(seat));
     const unsigned c = couleur(m, suit);
-    if (__builtin_popcount(c) != level + 4) return false;
+    if (nb13(c) != level + 4) return false;
     const bool vulnerable = vul(seat, board);
-    if ((suit & 3) <= 1 && __builtin_popcount(c & Honneurs) >= 3 && !vulnerable) return true;
+    if ((suit & 3) <= 1 && nb13(c & Honneurs) >= 3 && !vulnerable) return true;
     const int a = nb(m & rangee(0));
     if (a >= 2 || hcp(m) >= 11) return false;
-    double t = 0.0;
-    {
-        float f = 0.0f;
-        for (int s = 0; s < 4; ++s) f += levees_couleur(couleur(m, s));
-        t = f;
-    }
+    const double t = levees_main(m);
     const double n = level;
     if (!vulnerable) return n + 1.75 <= t && t < n + 3.6;
-    if (a + nb(m & rangee(1)) + __builtin_popcount(c & (As | Roi | Dame)) < 2) return false;
+    if (a + nb(m & rangee(1)) + nb13(c & (As | Roi | Dame)) < 2) return false;
     return n + 2.75 <= t && t <= n + 4.0;
 }
 
 bool cond_bicolore(const char* deal, int seat, int s1, int s2, int min1, int min2) {
     const std::uint64_t m = main_de(deal, lettre(seat));
     const unsigned c1 = couleur(m, s1), c2 = couleur(m, s2);
-    return __builtin_popcount(c1) >= 5 && __builtin_popcount(c2) >= 5 &&
-           __builtin_popcount(c1 & (As | Roi | Dame)) >= min1 && __builtin_popcount(c2 & (As | Roi | Dame)) >= min2;
+    return nb13(c1) >= 5 && nb13(c2) >= 5 &&
+           nb13(c1 & (As | Roi | Dame)) >= min1 && nb13(c2 & (As | Roi | Dame)) >= min2;
 }

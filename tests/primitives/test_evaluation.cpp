@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "evaluation.h"
 #include "outils.h"
 
@@ -297,4 +300,16 @@ TEST(Composites, Bicolore) {
     EXPECT_FALSE(cond_bicolore(d.data(), Nord, P, C, 3, 2));
     EXPECT_TRUE(cond_bicolore(d.data(), Nord, C, P, 0, 0));
     EXPECT_FALSE(cond_bicolore(d.data(), Nord, P, K, 0, 0));
+}
+
+TEST(Comptes, LitSeulementLesCinquanteDeuxCartes) {
+    // A deal in a buffer of exactly 52 bytes: a sanitised build reports any read past it.
+    const std::string source = donne("ARD54.R5432.32.2", "", "X.-.-.-");
+    std::unique_ptr<char[]> d(new char[52]);
+    std::copy(source.begin(), source.end(), d.get());
+    EXPECT_EQ(points(d.get(), Nord), 12);
+    EXPECT_EQ(xxxx(d.get(), Nord), 5521);
+    EXPECT_EQ(pointsHL(d.get(), Nord), 13);
+    EXPECT_FLOAT_EQ(ldj(d.get(), Nord), 4.3f + 1.6f);
+    EXPECT_EQ(perdantes(d.get(), Nord), 0 + 2 + 2 + 1);
 }
