@@ -1,0 +1,70 @@
+// Cost of one opening test per drawn deal, per opening code: what each
+// "ouvertures" condition adds to one try of the generator.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bridge.h"
+#include "ouvertures.h"
+
+namespace {
+
+// A fixed set of random deals, the same on every run.
+const std::vector<std::string>& donnes() {
+    static const std::vector<std::string> d = [] {
+        std::mt19937 g(12345u);
+        std::string s;
+        for (int j = 0; j < 4; ++j) s.append(13, jsymbs[j]);
+        std::vector<std::string> r(4096);
+        for (auto& x : r) {
+            std::shuffle(s.begin(), s.end(), g);
+            x = s;
+        }
+        return r;
+    }();
+    return d;
+}
+
+void BM_ouverture(benchmark::State& st) {
+    const auto& d = donnes();
+    Condouv c;
+    c.id_condition = 0;
+    c.joueur = 2;
+    c.params = {0, static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
+    std::size_t i = 0;
+    int acceptees = 0;
+    for (auto _ : st) {
+        const bool r = ouverture(d[i].data(), 1 + static_cast<int>(i % 16), c);
+        benchmark::DoNotOptimize(r);
+        acceptees += r;
+        if (++i == d.size()) i = 0;
+    }
+    st.SetItemsProcessed(st.iterations());
+    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ouverture)
+    ->ArgNames({"choix", "partic"})
+    ->Args({0, 0})
+    ->Args({10, 0})
+    ->Args({10, 1214})
+    ->Args({11, 0})
+    ->Args({12, 0})
+    ->Args({13, 0})
+    ->Args({14, 0})
+    ->Args({20, 0})
+    ->Args({21, 20})
+    ->Args({22, 0})
+    ->Args({24, 0})
+    ->Args({30, 0})
+    ->Args({33, 0})
+    ->Args({43, 0})
+    ->Args({200, 0})
+    ->Args({400, 0});
+
+BENCHMARK_MAIN();
