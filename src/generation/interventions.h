@@ -28,3 +28,7 @@ bool cond_int2sur(const char* deal, int seat, int o, bool vulnerable);
 bool cond_int_bic(const char* deal, int seat, int s1, int s2, bool vulnerable);
 // The two-major call over 1SA.
 bool cond_Landy(const char* deal, int seat, bool vulnerable);
+
+// True when the call par has a rule over the opening sur; every other pair
+// always answers false, so an editor may refuse it.
+bool intervention_definie(int par, int sur);

@@ -17,3 +17,7 @@ inline constexpr int systeme_rep_SMI = 10;
 // opening c.params[1] in système c.params[0]? The board plays no part. A pair
 // without a rule, or a malformed condition, answers false.
 bool repo(const char* deal, int board, const Condouv& c);
+
+// True when the pair (opening, response) has a rule; every other pair always
+// answers false, so an editor may refuse it.
+bool repo_definie(int ouverture, int reponse);
