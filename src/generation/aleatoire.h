@@ -35,15 +35,16 @@ public:
     // A uniform integer in 0 .. m-1, for 1 <= m < 2^32, without bias: the
     // high half of a 32 × 32-bit product, with the rare draws that would
     // favour some values redrawn (multiply-shift with rejection).
-    std::uint32_t tire(std::uint32_t m) {
-        std::uint64_t p = static_cast<std::uint64_t>(static_cast<std::uint32_t>(suivant() >> 32)) * m;
-        std::uint32_t bas = static_cast<std::uint32_t>(p);
-        if (bas < m) {
+    std::uint32_t tire(std::uint32_t m) { return reduit(static_cast<std::uint32_t>(suivant() >> 32), m); }
+
+    // The same from 32 random bits x already drawn: x reduced to 0 .. m-1,
+    // drawing again from the stream only when x falls in the biased zone.
+    std::uint32_t reduit(std::uint32_t x, std::uint32_t m) {
+        std::uint64_t p = static_cast<std::uint64_t>(x) * m;
+        if (static_cast<std::uint32_t>(p) < m) {
             const std::uint32_t seuil = static_cast<std::uint32_t>(-m) % m;
-            while (bas < seuil) {
+            while (static_cast<std::uint32_t>(p) < seuil)
                 p = static_cast<std::uint64_t>(static_cast<std::uint32_t>(suivant() >> 32)) * m;
-                bas = static_cast<std::uint32_t>(p);
-            }
         }
         return static_cast<std::uint32_t>(p >> 32);
     }

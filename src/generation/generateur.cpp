@@ -6,35 +6,88 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 
 #include "formes.h"
 #include "formule.h"
 #include "gen.h"
 #include "hooks.h"
-
-#if __has_include("ouvertures.h")
-#include "ouvertures.h"
-#define DRALEN_OUVERTURES 1
-#endif
-#if __has_include("reponses.h")
-#include "reponses.h"
-#define DRALEN_REPONSES 1
-#endif
-#if __has_include("interventions.h")
 #include "interventions.h"
-#define DRALEN_INTERVENTIONS 1
-#endif
+#include "ouvertures.h"
+#include "reponses.h"
+
 
 // --- shuffle and deal -----------------------------------------------------------
 
-// The last step of the shuffle would exchange entry m-1 with itself: it is
-// skipped, with its draw.
-void randomise(int* cards, int m, Flux& flux) {
-    for (int i = 0; i < m - 1; ++i) {
-        const int j = i + static_cast<int>(flux.tire(static_cast<std::uint32_t>(m - i)));
-        std::swap(cards[i], cards[j]);
+namespace {
+
+// Positions of a shuffle handled per block: the draws of a block are made
+// first, then its exchanges. Knowing every exchange's address in advance
+// spares the processor the stalls of a load that might hit the store of
+// the step before.
+constexpr int bloc_melange = 64;
+
+// 16 random bits x reduced to 0 .. m-1 (1 <= m <= 2^16) without bias, as
+// Flux::reduit does with 32 bits: the high half of x · m, drawing afresh
+// when the low half falls in the zone that would favour some values.
+inline std::uint32_t reduit16(Flux& g, std::uint32_t x, std::uint32_t m) {
+    std::uint32_t p = x * m;
+    if ((p & 0xFFFFu) < m) {
+        const std::uint32_t seuil = (0x10000u - m) % m;
+        while ((p & 0xFFFFu) < seuil) p = static_cast<std::uint32_t>(g.suivant() >> 48) * m;
     }
+    return p >> 16;
+}
+
+// The shuffle of t[0..m-1]: for i = 0 .. m-2, j = i + a uniform draw in
+// 0 .. m-i-1, entries i and j exchanged (the last step would exchange
+// entry m-1 with itself and is skipped, with its draw). Entry i is fixed at
+// step i and never read again: pose(i, v) receives its final value v and
+// stores it where the caller wants it.
+//
+// The draws are the costly part: a list of at most 256 entries takes four
+// from each 64-bit word (16 bits each), a longer one two (32 bits each);
+// each is reduced without bias (Flux::reduit and reduit16).
+template <class Pose>
+inline void melange(int* t, int m, Flux& g, Pose pose) {
+    std::uint32_t d[bloc_melange];
+    for (int debut = 0; debut < m; debut += bloc_melange) {
+        const int fin = std::min(m, debut + bloc_melange);
+        const int tirages = std::min(fin, m - 1);  // positions below it draw
+        int i = debut;
+        if (m <= 256) {
+            for (; i + 3 < tirages; i += 4) {
+                const std::uint64_t r = g.suivant();
+                const auto b = static_cast<std::uint32_t>(m - i);
+                d[i - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 48), b);
+                d[i + 1 - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+                d[i + 2 - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+                d[i + 3 - debut] = reduit16(g, static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+            }
+        } else {
+            for (; i + 1 < tirages; i += 2) {
+                const std::uint64_t r = g.suivant();
+                const auto b = static_cast<std::uint32_t>(m - i);
+                d[i - debut] = g.reduit(static_cast<std::uint32_t>(r >> 32), b);
+                d[i + 1 - debut] = g.reduit(static_cast<std::uint32_t>(r), b - 1);
+            }
+        }
+        for (; i < tirages; ++i) d[i - debut] = g.tire(static_cast<std::uint32_t>(m - i));
+        for (; i < fin; ++i) d[i - debut] = 0;
+        for (i = debut; i < fin; ++i) {
+            const int j = i + static_cast<int>(d[i - debut]);
+            const int v = t[j];
+            t[j] = t[i];
+            pose(i, v);
+        }
+    }
+}
+
+}  // namespace
+
+void randomise(int* cards, int m, Flux& flux) {
+    Flux g = flux;
+    melange(cards, m, g, [cards](int i, int v) { cards[i] = v; });
+    flux = g;
 }
 
 void randomise(std::vector<int>& cards, Flux& flux) {
@@ -59,24 +112,22 @@ void creedonne(char* deal, const char* fixed, const Contraintes& c, Flux& flux) 
     const int m = static_cast<int>(std::min<std::size_t>(c.numrestants.size(), 52));
     int cartes[52];
     std::memcpy(cartes, c.numrestants.data(), sizeof(int) * static_cast<std::size_t>(m));
-    // Where each seat's share of the shuffled cards ends, in the order Sud,
-    // Ouest, Nord, Est.
-    int fin[4];
-    int acc = 0;
+    // The seat of each place of the shuffled list: Sud's share first, then
+    // Ouest, Nord and Est; places beyond the shares (counts that do not add
+    // up) go to Est.
+    char lettres[52];
+    int p = 0;
     for (int s = 0; s < 4; ++s) {
-        acc += 13 - c.nbmarquees[s];
-        fin[s] = acc;
+        const int n = std::max(0, std::min(m - p, 13 - c.nbmarquees[s]));
+        std::memset(lettres + p, symbj[s], static_cast<std::size_t>(n));
+        p += n;
     }
-    // The shuffle fixes entry i at step i: the card is dealt at once, in the
-    // same pass (the result is that of shuffling first, then dealing).
-    int s = 0;
-    for (int i = 0; i < m; ++i) {
-        const int j = i < m - 1 ? i + static_cast<int>(flux.tire(static_cast<std::uint32_t>(m - i))) : i;
-        const int carte = cartes[j];
-        cartes[j] = cartes[i];
-        while (s < 3 && i >= fin[s]) ++s;
-        deal[carte] = symbj[s];
-    }
+    std::memset(lettres + p, symbj[3], static_cast<std::size_t>(m - p));
+    // A private copy of the stream: the deal's characters may alias anything,
+    // and every store to them would otherwise reload the stream's state.
+    Flux g = flux;
+    melange(cartes, m, g, [&](int i, int carte) { deal[carte] = lettres[i]; });
+    flux = g;
 }
 
 void creedonne(char* deal, const char* fixed, const Contraintes& c) {
@@ -87,15 +138,9 @@ void creedonne(char* deal, const char* fixed, const Contraintes& c) {
 
 bool teste_condition(const char* deal, const Condouv& k, int board) {
     switch (k.id_condition) {
-#ifdef DRALEN_OUVERTURES
         case 0: return ouverture(deal, board, k);
-#endif
-#ifdef DRALEN_REPONSES
         case 1: return repo(deal, board, k);
-#endif
-#ifdef DRALEN_INTERVENTIONS
         case 2: return intervention(deal, k, board);
-#endif
         case 3: return cond_points(deal, k);
         case 4: return forme(deal, k);
         case 5: return distribution(deal, k);
@@ -124,7 +169,11 @@ std::vector<bool> vconditions(const char* deal, int board) {
     return r;
 }
 
-bool a_contexte(const Contraintes& c) { return !c.con.empty() && c.con != "Non"; }
+bool a_contexte(const Contraintes& c) {
+    // Asked at every try: compared by hand rather than through a string.
+    const std::string& k = c.con;
+    return !(k.empty() || (k.size() == 3 && k[0] == 'N' && k[1] == 'o' && k[2] == 'n'));
+}
 
 bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
     if (c.cocos.empty()) return true;
@@ -159,14 +208,28 @@ bool test_contraintes(const char* deal, int board, const void* ctx) {
     return cond_ouvs(deal, *static_cast<const Contraintes*>(ctx), board);
 }
 
+// The deals one worker accepted, with their rank in the series.
+struct Acceptees {
+    std::vector<std::int64_t> rangs;
+    std::vector<char> donnes;  // 52 characters each
+};
+
 }  // namespace
 
+bool depend_du_numero(const Contraintes& c) {
+    for (const Condouv& k : c.cocos)
+        if (k.id_condition >= 0 && k.id_condition <= 2) return true;
+    return false;
+}
+
 std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
-    return boucle_avec(n, c, limite, tries, config.nbthreads, test_contraintes, &c);
+    return boucle_avec(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
+                       depend_du_numero(c));
 }
 
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
-                                     int nbthreads, TestDonne test, const void* ctx) {
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
     if (limite < 0) {
@@ -186,12 +249,20 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
 
     const int equipe = threads_generation(nbthreads);
     const std::uint64_t budget = 1ULL << limite;
+    const int premier = c.numerofixe == 0 ? 1 : std::abs(c.numerofixe);
     const int pas = c.numerofixe == 0 ? 1 : (c.numerofixe < 0 ? 4 : 0);
-    std::atomic<int> numero{c.numerofixe == 0 ? 1 : std::abs(c.numerofixe)};
+    // The board counter: the board the next accepted deal carries. When the
+    // test looks at the board and boards advance, a deal claims its board by
+    // moving the counter on; otherwise the rank counter numbers the deals.
+    const bool par_numero = selon_numero && pas != 0;
+    std::atomic<int> numero{premier};
+    std::atomic<std::int64_t> rang{0};
+    // The wanted deals are work items handed out one at a time to whichever
+    // worker asks (dynamic scheduling).
+    std::atomic<std::int64_t> prochain{0};
     std::atomic<std::uint64_t> total{0};
-    std::mutex verrou;
-    std::vector<Flux> flux = flux_equipe(equipe);
-    res.reserve(static_cast<std::size_t>(std::min(n, 4096)));
+    const std::vector<Flux> flux = flux_equipe(equipe);
+    std::vector<Acceptees> acceptees(static_cast<std::size_t>(equipe));
     const Contraintes& cc = c;
 
 #pragma omp parallel num_threads(equipe)
@@ -201,34 +272,49 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
         const int w = omp_get_thread_num();
         const std::uint64_t quota = budget / static_cast<std::uint64_t>(omp_get_num_threads());
         Flux f = flux[static_cast<std::size_t>(w)];
+        Acceptees mien;
         std::uint64_t essais = 0;
         char deal[52];
-#pragma omp for schedule(dynamic, 1)
-        for (int item = 0; item < n; ++item) {
-            while (essais < quota) {
+        while (prochain.fetch_add(1, std::memory_order_relaxed) < n) {
+            bool garde = false;
+            while (!garde && essais < quota) {
                 ++essais;
                 creedonne(deal, cc.cfixees, cc, f);
-                const int b = numero.load(std::memory_order_acquire);
-                if (!test(deal, b, ctx)) continue;
-                bool garde = false;
-                {
-                    std::lock_guard<std::mutex> l(verrou);
-                    // Another worker may have taken board b meanwhile: the
-                    // deal is stored only if it holds at the board it gets.
-                    const int k = numero.load(std::memory_order_relaxed);
-                    if (k == b || test(deal, k, ctx)) {
-                        res.emplace_back(deal, 52);
-                        numero.store(k + pas, std::memory_order_release);
-                        garde = true;
-                    }
+                int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
+                if (!test(deal, k, ctx)) continue;
+                std::int64_t r;
+                if (par_numero) {
+                    // Another worker may have taken board k meanwhile: the
+                    // deal is then tested again at the board it would get,
+                    // and dropped if it fails there.
+                    bool pris = false;
+                    while (!(pris = numero.compare_exchange_strong(k, k + pas,
+                                                                   std::memory_order_acq_rel)))
+                        if (!test(deal, k, ctx)) break;
+                    if (!pris) continue;
+                    r = (k - premier) / pas;
+                } else {
+                    r = rang.fetch_add(1, std::memory_order_relaxed);
                 }
-                if (garde) break;
+                mien.rangs.push_back(r);
+                mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
+                garde = true;
             }
+            // A worker out of tries abandons its item and every later one:
+            // it takes them all at once rather than one by one.
+            if (!garde) prochain.store(n, std::memory_order_relaxed);
         }
         total.fetch_add(essais, std::memory_order_relaxed);
+        acceptees[static_cast<std::size_t>(w)] = std::move(mien);
     }
 
+    // The deals in the order they were accepted: by rank.
+    std::size_t nb = 0;
+    for (const Acceptees& a : acceptees) nb += a.rangs.size();
+    res.resize(nb);
+    for (const Acceptees& a : acceptees)
+        for (std::size_t i = 0; i < a.rangs.size(); ++i)
+            res[static_cast<std::size_t>(a.rangs[i])].assign(a.donnes.data() + 52 * i, 52);
     if (tries) *tries = static_cast<std::int64_t>(total.load());
-    std::lock_guard<std::mutex> l(verrou);
     return res;
 }

@@ -67,13 +67,21 @@ bool cond_ouvs(const char* deal, const Contraintes& c, int board);
 // |numerofixe| + 4i when it is negative.
 std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries);
 
+// Whether c's acceptance depends on the board: it holds a bidding condition
+// (kinds 0 to 2), whose tests receive the board.
+bool depend_du_numero(const Contraintes& c);
+
 // Acceptance test of boucle_avec: deal, board, and the caller's context.
 using TestDonne = bool (*)(const char* deal, int board, const void* ctx);
 
 // boucle with another acceptance test and another thread count asked
-// (clamped by threads_generation): boucle calls it with cond_ouvs.
+// (clamped by threads_generation); boucle calls it with cond_ouvs and
+// depend_du_numero(c). selon_numero says whether the test looks at the
+// board: when it does not, every try is tested as the first board and
+// workers share no board counter.
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
-                                     int nbthreads, TestDonne test, const void* ctx);
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero);
 
 // The board that deal i (from 0) of a series drawn with numerofixe carries.
 int numero_donne(int numerofixe, int i);
