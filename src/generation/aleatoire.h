@@ -49,6 +49,17 @@ public:
         return static_cast<std::uint32_t>(p >> 32);
     }
 
+    // The same from 16 random bits x (1 <= m <= 2^16): a short list is
+    // shuffled with four draws from each 64-bit word.
+    std::uint32_t reduit16(std::uint32_t x, std::uint32_t m) {
+        std::uint32_t p = x * m;
+        if ((p & 0xFFFFu) < m) {
+            const std::uint32_t seuil = (0x10000u - m) % m;
+            while ((p & 0xFFFFu) < seuil) p = static_cast<std::uint32_t>(suivant() >> 48) * m;
+        }
+        return p >> 16;
+    }
+
     // Moves the stream 2^128 draws ahead.
     void saut();
 

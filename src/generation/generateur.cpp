@@ -26,18 +26,6 @@ namespace {
 // the step before.
 constexpr int bloc_melange = 64;
 
-// 16 random bits x reduced to 0 .. m-1 (1 <= m <= 2^16) without bias, as
-// Flux::reduit does with 32 bits: the high half of x · m, drawing afresh
-// when the low half falls in the zone that would favour some values.
-inline std::uint32_t reduit16(Flux& g, std::uint32_t x, std::uint32_t m) {
-    std::uint32_t p = x * m;
-    if ((p & 0xFFFFu) < m) {
-        const std::uint32_t seuil = (0x10000u - m) % m;
-        while ((p & 0xFFFFu) < seuil) p = static_cast<std::uint32_t>(g.suivant() >> 48) * m;
-    }
-    return p >> 16;
-}
-
 // The shuffle of t[0..m-1]: for i = 0 .. m-2, j = i + a uniform draw in
 // 0 .. m-i-1, entries i and j exchanged (the last step would exchange
 // entry m-1 with itself and is skipped, with its draw). Entry i is fixed at
@@ -46,7 +34,7 @@ inline std::uint32_t reduit16(Flux& g, std::uint32_t x, std::uint32_t m) {
 //
 // The draws are the costly part: a list of at most 256 entries takes four
 // from each 64-bit word (16 bits each), a longer one two (32 bits each);
-// each is reduced without bias (Flux::reduit and reduit16).
+// each is reduced without bias (Flux::reduit, Flux::reduit16).
 template <class Pose>
 inline void melange(int* t, int m, Flux& g, Pose pose) {
     std::uint32_t d[bloc_melange];
@@ -58,10 +46,10 @@ inline void melange(int* t, int m, Flux& g, Pose pose) {
             for (; i + 3 < tirages; i += 4) {
                 const std::uint64_t r = g.suivant();
                 const auto b = static_cast<std::uint32_t>(m - i);
-                d[i - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 48), b);
-                d[i + 1 - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
-                d[i + 2 - debut] = reduit16(g, static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
-                d[i + 3 - debut] = reduit16(g, static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+                d[i - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+                d[i + 1 - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+                d[i + 2 - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+                d[i + 3 - debut] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
             }
         } else {
             for (; i + 1 < tirages; i += 2) {
