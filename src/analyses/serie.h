@@ -27,6 +27,11 @@ struct Serie {
     // " Tableau DDS" was on) and every table was solved. The display sets it
     // at each run; the tables of an earlier series never pass for these.
     bool avec_tables = false;
+    // The numbering (`numerofixe` of the constraint set) the deals were
+    // generated under: the export numbers the boards from it, so that the
+    // PDF shows the dealer and vulnerability the deals were drawn for even
+    // when another constraint set has been loaded since. Set at each run.
+    int numerofixe = 0;
 };
 
 extern int nb_d;              // deals asked of the generator, 12 at start
