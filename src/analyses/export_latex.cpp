@@ -37,7 +37,12 @@ std::string texte_diagrammes(int nb_d, const serie_donnes& d, const std::vector<
     static const char sieges_table[] = "NESO";
     static const int couleurs_table[5] = {3, 2, 1, 0, 4};  // ♣ ♦ ♥ ♠ SA
 
-    std::string t = std::to_string(nb_d) + '\n' + s.nom + '\n';
+    // The name is one line of the file: a line break pasted into it would
+    // shift every line after it.
+    std::string nom = s.nom;
+    for (char& c : nom)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::string t = std::to_string(nb_d) + '\n' + nom + '\n';
     for (std::size_t i = 0; i < d.size(); ++i) {
         const int numero = i < n.size() ? n[i] : numero_donne(s.numerofixe, static_cast<int>(i));
         t += std::to_string(numero) + '\n';
@@ -134,7 +139,9 @@ bool cree_pdf() {
     }
     const int st = executer(commande_pdflatex(tables));
     if (st != 0) {
-        if (st != -1 && WIFEXITED(st) && WEXITSTATUS(st) == 127)
+        if (st == -1)
+            alerte("impossible de lancer pdflatex");
+        else if (WIFEXITED(st) && WEXITSTATUS(st) == 127)
             alerte("pdflatex introuvable");
         else
             alerte("pdflatex a échoué, voir le fichier " + chemin_produit(tables, ".log"));
