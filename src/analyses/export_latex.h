@@ -23,10 +23,10 @@ std::vector<int> numerote(int numerofixe, std::size_t n);
 // "{  }par ", declarer, two blanks, score (North-South's view).
 std::string ligne_par(const structpar& p);
 
-// The whole text of the data file for the deals d numbered by n (at least
-// as many numbers as deals; a line break in the name becomes a blank, so
-// that the name stays one line); the par lines and tables of s are written when
-// `tables` is true (s.vresupar and s.vtable then hold one entry per deal).
+// The whole text of the data file for the deals d numbered by n (a deal
+// without a number in n takes the one s.numerofixe gives it). The par lines
+// and tables of s are written when `tables` is true and s holds one of each
+// per deal. A line break in the name becomes a blank: the name is one line.
 std::string texte_diagrammes(int nb_d, const serie_donnes& d, const std::vector<int>& n,
                              const Serie& s, bool tables);
 

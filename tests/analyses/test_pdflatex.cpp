@@ -142,9 +142,11 @@ private:
 };
 
 TEST_F(Pdflatex, MaitreSimpleLesMainsEtLeCycleDesDonnes) {
-    // Boards 1 to 16: every dealer and every vulnerability of the cycle.
+    // Boards 1 to 16: every dealer and every vulnerability of the cycle; an
+    // empty series name.
     for (unsigned g = 0; g < 16; ++g) donnes.push_back(donne_aleatoire(100 + g));
     nb_d = 16;
+    serie.nom = "";
     EnregistreurAlertes a;
     ASSERT_TRUE(cree_pdf()) << lit_fichier("sortie-pdflatex");
     EXPECT_TRUE(a.alertes.empty());
