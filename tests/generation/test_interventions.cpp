@@ -116,6 +116,12 @@ TEST(Interventions, UneCouleurAuNiveauUn) {
     ASSERT_EQ(dh(s8), 10);
     EXPECT_TRUE(cond_int1(s8.donne(), SUD, PIQ, true));
     EXPECT_FALSE(cond_int1(sud("A87654", "D32", "V2", "32").donne(), SUD, PIQ, true));
+    // Strong intermediates but DH 9: the six-card rule still accepts it.
+    const Jeu i6 = sud("AVX932", "D2", "V2", "432");
+    ASSERT_EQ(hcp(i6), 8);
+    ASSERT_EQ(dh(i6), 9);
+    EXPECT_TRUE(cond_int1(i6.donne(), SUD, PIQ, true));
+    EXPECT_FALSE(cond_int1(sud("AVX93", "D2", "V32", "432").donne(), SUD, PIQ, true));
     // 18 HCP is too strong for a simple overcall; four cards too short.
     EXPECT_FALSE(cond_int1(sud("AR876", "AR2", "AR2", "32").donne(), SUD, PIQ, false));
     EXPECT_FALSE(cond_int1(sud("AR76", "AR2", "A32", "432").donne(), SUD, PIQ, false));
@@ -310,6 +316,8 @@ TEST(Interventions, Landy) {
     EXPECT_TRUE(I(sud("AD432", "A432", "432", "2"), 20, SA1));   // 10 − 1 + 9
     EXPECT_FALSE(I(sud("RD432", "A432", "432", "2"), 20, SA1));  // 9 − 1 + 9
     EXPECT_FALSE(I(sud("AR2", "AR2", "5432", "432"), 20, SA1));  // no four-card major
+    // 7-6 in the majors with 5 points in them: 5 − 0 + 13 reaches 18.
+    EXPECT_TRUE(I(sud("R765432", "D65432", "", ""), 20, SA1));
     // Over a suit opening 2 ♣ is natural.
     EXPECT_FALSE(I(sud("AD432", "A432", "432", "2"), 20, T1));
 }
