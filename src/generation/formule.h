@@ -1,0 +1,21 @@
+// Postfix formulas over the results of the conditions ("a".."z") and of the
+// calculations ("A".."Z") of a constraint set: "&" and, "|" or, "!" not;
+// blanks and any other character are skipped.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Deepest stack a formula may build. A letter may be repeated, so the depth
+// is bounded by the formula's length, not by the number of letters; a
+// formula that would go deeper evaluates to false.
+inline constexpr std::size_t profondeur_max_formule = 4096;
+
+// The value of formula f over the condition results r: the bottom of the
+// stack once f is read. An operator that lacks operands, a formula that
+// leaves nothing or goes deeper than profondeur_max_formule gives false.
+// Pure, allocation-free, safe on any number of threads.
+bool traite(const std::vector<bool>& r, const std::string& f);
+// The same, where upper-case letters read the calculation results k.
+bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<bool>& k);
