@@ -81,6 +81,16 @@ void dans(Fl_Group* g, F&& construit) {
 
 }  // namespace
 
+int BarreMenu::handle(int event) {
+    if (event == FL_SHORTCUT && visible_r() && menu()) {
+        if (const Fl_Menu_Item* v = menu()->test_shortcut()) {
+            picked(v);
+            return 1;
+        }
+    }
+    return Fl_Menu_Bar::handle(event);
+}
+
 Fenetre::Fenetre(int w, int h, const char* title) : Fl_Double_Window(w, h, title) {
     end();
     this->w = w;
@@ -104,7 +114,7 @@ void Fenetre::ajoute_menu() {
         menu = nullptr;
     }
     dans(this, [this] {
-        menu = new Fl_Menu_Bar(0, 0, w, 28);
+        menu = new BarreMenu(0, 0, w, 28);
         for (const EntreeMenu& e : entrees_menu())
             menu->add(e.label, e.shortcut, e.callback, e.avec_fenetre ? this : nullptr);
     });
@@ -165,12 +175,12 @@ bool enregistre_perso() {
         contr.cocos.pop_back();
     const bool ok = enregistre_contr("contraintes/perso");
     contr.cocos = std::move(toutes);
-    if (!ok) alerte("Les contraintes n'ont pas pu être enregistrées dans contraintes/perso");
     return ok;
 }
 
 void Fenetre::cb_quit(Fl_Widget*, void* fenetre) {
-    // Even when the set could not be saved the user asked to leave.
+    // The writer has alerted when the set could not be saved; the user asked
+    // to leave all the same.
     enregistre_perso();
     static_cast<Fenetre*>(fenetre)->hide();
 }

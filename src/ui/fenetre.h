@@ -44,6 +44,15 @@ inline constexpr const char* titre_fenetre = "Dralen v0.36_0";
 // What an entry whose page is not built yet says.
 inline constexpr const char* message_non_disponible = "Fonction non disponible";
 
+// The menu bar of the main window. An entry's own shortcut goes before the
+// Alt+letter of a menu title: the toolkit alone opens "&Contraintes" on
+// Alt+Shift+C instead of running the entry that declares that shortcut.
+class BarreMenu : public Fl_Menu_Bar {
+public:
+    using Fl_Menu_Bar::Fl_Menu_Bar;
+    int handle(int event) override;
+};
+
 // The one main window. Pages are children of the window, built on first use
 // and hidden or deleted by detruit_widgets when another page opens.
 class Fenetre : public Fl_Double_Window {
@@ -55,7 +64,7 @@ public:
     // The size as constructed; these hide Fl_Widget::w() and h() inside the
     // class, which the pages rely on for their layout.
     int w = 0, h = 0;
-    Fl_Menu_Bar* menu = nullptr;  // the menu bar laid last
+    BarreMenu* menu = nullptr;    // the menu bar laid last
     Fl_Box* btitre = nullptr;     // the title box
 
     // Lays a fresh menu bar with the 21 entries over the window's top edge.
@@ -154,5 +163,5 @@ std::unique_ptr<Fenetre> demarre();
 
 // Writes the current set to "contraintes/perso" as the program quits.
 // Conditions left without a kind at the end of the list are not written.
-// False (after an alert) when the file could not be written.
+// False when the file could not be written (the writer has alerted).
 bool enregistre_perso();
