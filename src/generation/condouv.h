@@ -96,5 +96,7 @@ public:
 // The current constraint set.
 extern Contraintes contr;
 
-// Writes the current set `contr` to path; false when the file could not be written.
+// Writes the current set `contr` to path through a temporary file renamed
+// over it; false, with an alert, when the file could not be written or the
+// set holds more than 26 conditions or calculations (the old file stays whole).
 bool enregistre_contr(const char* path);

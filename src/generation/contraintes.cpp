@@ -13,7 +13,9 @@
 
 namespace {
 
-bool est_blanc(char c) { return c == ' ' || c == '\t'; }
+// A '\r' inside a line (a file that went through several systems) separates
+// like a blank.
+bool est_blanc(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // Walks the blank-separated tokens of one line.
 class Jetons {

@@ -1,5 +1,6 @@
 #include "fichiers.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -67,7 +68,7 @@ bool remplace_fichier(const std::string& path, const std::string& contenu) {
     // A name of our own beside the target, created exclusively so that no
     // file of the user is ever overwritten by the temporary one; open()
     // applies the umask as for any new file.
-    static unsigned compteur = 0;
+    static std::atomic<unsigned> compteur{0};
     std::string tmp;
     int fd = -1;
     for (int essai = 0; essai < 100 && fd < 0; ++essai) {
