@@ -88,6 +88,8 @@ int threads_solveur() {
     return accordes;
 }
 
+int threads_equipe(int voulus) { return std::min(std::max(1, voulus), threads_solveur()); }
+
 EtatSolveur verifie_table(const unsigned mains[4][4]) {
     unsigned pris[4];
     EtatSolveur e = verifie_mains(mains, pris);
@@ -97,9 +99,11 @@ EtatSolveur verifie_table(const unsigned mains[4][4]) {
         if (nb_cartes(mains[j]) != n)
             return refus(refus_longueurs,
                          "Toutes les mains doivent avoir le même nombre de cartes");
-    // The solver crashes on a table with no card at all.
-    if (n == 0) return refus(refus_vide, "Aucune carte dans la donne");
-    // Distinct cards of ranks 2..14 in four equal hands: at most 13 each.
+    // The solver crashes on an empty deal and counts an ending's tricks as if
+    // the missing tricks had been won, wrongly with one card a hand.
+    if (n != 13)
+        return refus(refus_incomplete,
+                     "Le tableau se calcule sur une donne complète (13 cartes par main)");
     return reussite();
 }
 
@@ -164,6 +168,19 @@ EtatSolveur resout_position(const PositionDds& pos, int target, int solutions, i
     rep = ReponseDds{};
     EtatSolveur e = verifie_position(pos);
     if (!e.ok) return e;
+    // The solver writes a file "dump.txt" into the working directory on every
+    // error it returns: the errors it would find are answered here, with its
+    // own codes and messages, so that nothing reaches it that it would refuse.
+    int tours = 0;
+    for (int j = 0; j < 4; ++j) tours = std::max(tours, nb_cartes(pos.remainCards[j]));
+    if (tours == 0) return erreur_dds(RETURN_ZERO_CARDS);
+    if (target < -1) return erreur_dds(RETURN_TARGET_WRONG_LO);
+    if (target > 13) return erreur_dds(RETURN_TARGET_WRONG_HI);
+    if (target > tours) return erreur_dds(RETURN_TARGET_TOO_HIGH);
+    if (solutions < 1) return erreur_dds(RETURN_SOLNS_WRONG_LO);
+    if (solutions > 3) return erreur_dds(RETURN_SOLNS_WRONG_HI);
+    if (mode < 0) return erreur_dds(RETURN_MODE_WRONG_LO);
+    if (mode > 2) return erreur_dds(RETURN_MODE_WRONG_HI);
     assure_pret();
 
     deal dl;

@@ -59,7 +59,7 @@ inline constexpr int refus_jouee_tenue = -1003;   // a card both held and in the
 inline constexpr int refus_levee = -1004;         // a trick card that is not a card
 inline constexpr int refus_longueurs = -1005;     // hand lengths that do not fit
 inline constexpr int refus_atout_premier = -1006; // trump or leader out of range
-inline constexpr int refus_vide = -1007;          // a table deal with no card
+inline constexpr int refus_incomplete = -1007;    // a table deal short of 13 cards a hand
 inline constexpr int refus_thread = -1008;        // thread index not granted
 inline constexpr int refus_occupe = -1009;        // thread index already in use
 
@@ -70,9 +70,13 @@ int init_solveur(int nbthreads);
 // The number of threads the solver granted; parallel teams that solve are
 // never larger. Before init_solveur it is the solver's own default.
 int threads_solveur();
+// The size of a team that solves: the wanted count, at least 1 and at most
+// threads_solveur().
+int threads_equipe(int voulus);
 
 // Checks a deal for a table: ranks 2..14 only, no card held twice, four
-// hands of the same length, at least one card.
+// hands of the same length, and that length 13: the solver's tables count
+// the tricks of a shorter ending wrongly (and it crashes on an empty deal).
 EtatSolveur verifie_table(const unsigned mains[4][4]);
 // Checks a position: trump 0..4, leader 0..3, trick cards that are cards and
 // come first, ranks 2..14 only, no card held twice nor both held and played
@@ -86,7 +90,9 @@ EtatSolveur calcule_table(const unsigned mains[4][4], TableDds& table);
 
 // Solves one position for the side to play (the solver's target, solutions
 // and mode). Safe on several threads at once, each with its own index in
-// 0 .. threads_solveur() - 1.
+// 0 .. threads_solveur() - 1. A position without cards, or a target,
+// solutions or mode out of range, comes back with the solver's own code and
+// message without being handed to it.
 EtatSolveur resout_position(const PositionDds& pos, int target, int solutions, int mode,
                             ReponseDds& rep, int thread);
 

@@ -1,0 +1,39 @@
+#include "tableau.h"
+
+#include "cartes.h"
+#include "hooks.h"
+#include "jeudds.h"
+#include "score.h"
+
+ResultatTableau tableau_dds(Contraintes& c) {
+    ResultatTableau r;
+    complete_donne(c.cfixees);
+    c.eff();
+    for (char ch : c.cfixees)
+        if (ch == 'V') {
+            alerte("La donne n'est pas complète");
+            return r;
+        }
+    unsigned mains[4][4];
+    listetoremain(c.cfixees, mains);
+    const EtatSolveur e = calcule_table(mains, r.table);
+    if (!e.ok) {
+        const bool longueurs = e.code == -14 || e.code == refus_longueurs;
+        alerte(texte_alerte_solveur(
+            longueurs ? "Toutes les mains doivent avoir le même nombre de cartes" : "", e));
+        return r;
+    }
+    r.donne = c.numerofixe;
+    if (r.donne == 0) {
+        alerte("Numéro non fixé, on suppose personne vulnérable");
+        r.donne = 1;
+    } else if (r.donne < 0) {
+        // A negative number fixes the dealer only and names no board of the
+        // cycle: nobody is vulnerable, as on board 1 (the cycle itself would
+        // read -4 as board 12).
+        r.donne = 1;
+    }
+    par(r.table.res, r.donne, r.par);
+    r.ok = true;
+    return r;
+}
