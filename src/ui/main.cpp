@@ -19,6 +19,7 @@ int main() {
     });
     lie_executer([](const std::string& commande) { return std::system(commande.c_str()); });
 
+    // TODO: seed the random source here, once, before anything draws from it.
     std::unique_ptr<Fenetre> fenetre = demarre();
     Fl::run();
     return 0;
