@@ -226,7 +226,6 @@ bool intervention(const char* deal, const Condouv& c, int board) {
     if (c.params.size() < 2 || c.joueur < 0 || c.joueur > 3) return false;
     const int par = c.params[0], sur = c.params[1];
     if (!intervention_definie(par, sur)) return false;
-    if (par == 14 && sur == 14) return false;
     const int seat = c.joueur;
     const int o = 3 - sur % 10;  // -1 over 1SA
     const bool v = vul(seat, board);

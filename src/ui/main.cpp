@@ -1,9 +1,26 @@
 #include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/fl_ask.H>
 
-int main(int argc, char** argv) {
-    Fl_Double_Window w(400, 300, "Dralen v0.36_0");
-    w.end();
-    w.show(argc, argv);
-    return Fl::run();
+#include <cstdlib>
+#include <string>
+
+#include "fenetre.h"
+#include "hooks.h"
+
+int main() {
+    // Messages may carry user text (paths, formulas): never use it as a format.
+    lie_alerte([](const std::string& m) { fl_alert("%s", m.c_str()); });
+    lie_choisir_fichier([](const std::string& titre, const std::string& motif,
+                           const std::string& initial) {
+        const char* r = fl_file_chooser(titre.c_str(), motif.c_str(),
+                                        initial.empty() ? nullptr : initial.c_str(), 1);
+        return std::string(r ? r : "");
+    });
+    lie_executer([](const std::string& commande) { return std::system(commande.c_str()); });
+
+    // TODO: seed the random source here, once, before anything draws from it.
+    std::unique_ptr<Fenetre> fenetre = demarre();
+    Fl::run();
+    return 0;
 }

@@ -1,0 +1,88 @@
+// Cost of one response or overcall test per drawn deal: what a "réponse" or
+// "intervention" condition adds to one try of the generator.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bridge.h"
+#include "interventions.h"
+#include "reponses.h"
+
+namespace {
+
+// A fixed set of random deals, the same on every run.
+const std::vector<std::string>& donnes() {
+    static const std::vector<std::string> d = [] {
+        std::mt19937 g(12345u);
+        std::string s;
+        for (int j = 0; j < 4; ++j) s.append(13, jsymbs[j]);
+        std::vector<std::string> r(4096);
+        for (auto& x : r) {
+            std::shuffle(s.begin(), s.end(), g);
+            x = s;
+        }
+        return r;
+    }();
+    return d;
+}
+
+void BM_repo(benchmark::State& st) {
+    const auto& d = donnes();
+    Condouv c;
+    c.id_condition = 1;
+    c.joueur = 0;
+    c.params = {0, static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
+    std::size_t i = 0;
+    int acceptees = 0;
+    for (auto _ : st) {
+        const bool r = repo(d[i].data(), 1, c);
+        benchmark::DoNotOptimize(r);
+        acceptees += r;
+        if (++i == d.size()) i = 0;
+    }
+    st.SetItemsProcessed(st.iterations());
+    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+}
+
+void BM_intervention(benchmark::State& st) {
+    const auto& d = donnes();
+    Condouv c;
+    c.id_condition = 2;
+    c.joueur = 1;
+    c.params = {static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
+    std::size_t i = 0;
+    int acceptees = 0;
+    for (auto _ : st) {
+        const bool r = intervention(d[i].data(), c, 1 + static_cast<int>(i % 16));
+        benchmark::DoNotOptimize(r);
+        acceptees += r;
+        if (++i == d.size()) i = 0;
+    }
+    st.SetItemsProcessed(st.iterations());
+    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+}
+
+}  // namespace
+
+BENCHMARK(BM_repo)
+    ->ArgNames({"ouverture", "reponse"})
+    ->Args({10, 11})
+    ->Args({11, 13})
+    ->Args({13, 23})
+    ->Args({14, 20})
+    ->Args({14, 34});
+
+// Pass tries every overcall: the dearest of the calls.
+BENCHMARK(BM_intervention)
+    ->ArgNames({"par", "sur"})
+    ->Args({0, 10})
+    ->Args({0, 14})
+    ->Args({8, 11})
+    ->Args({13, 12})
+    ->Args({14, 12})
+    ->Args({24, 10});
+
+BENCHMARK_MAIN();

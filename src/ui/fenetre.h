@@ -1,0 +1,167 @@
+// The main window of the program, its menu, and the layout metrics and
+// colours that the pages placed inside it share.
+#pragma once
+
+#include <FL/Enumerations.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Widget.H>
+
+#include <memory>
+
+// --- layout metrics ---------------------------------------------------------
+// They depend on the screen, so they are computed at start (calcule_metriques)
+// and stay 0 until then: a static initialiser would open the display before main.
+extern int xm, ym;      // screen width and height
+extern int waff;        // width of the series display
+extern int daff;        // side of one deal cell of the series display
+extern int maff;        // side of one hand box
+extern int xddd;        // x of the condition modification form
+extern int xgparams;    // x of the condition parameter group
+
+// Computes the metrics for a screen of largeur × hauteur pixels.
+void calcule_metriques(int largeur, int hauteur);
+// Computes them from the screen the toolkit reports (opens the display).
+void calcule_metriques();
+
+// --- colours (0xRRGGBB00) -----------------------------------------------------
+inline constexpr Fl_Color couleur_fenetre = 0xf8f2b400;     // main window
+inline constexpr Fl_Color couleur_titre = 0xf0e68c00;       // title box
+inline constexpr Fl_Color couleur_affichage = 0xacfbca00;   // series display
+inline constexpr Fl_Color coul_fenetre_contr = 0xfaf4b800;  // constraint and analysis pages, tables
+inline constexpr Fl_Color coulformext = 0x28655000;         // outer colour of the forms
+inline constexpr Fl_Color coulformint = 0xfaffe000;         // inner colour of the forms
+
+// Text of the title box shown at start.
+inline constexpr const char* titre = "DRALEN, générateur et calculateur pour le bridge";
+// Title of the main window.
+inline constexpr const char* titre_fenetre = "Dralen v0.36_0";
+// What an entry whose page is not built yet says.
+inline constexpr const char* message_non_disponible = "Fonction non disponible";
+
+// The menu bar of the main window. An entry's own shortcut goes before the
+// Alt+letter of a menu title: the toolkit alone opens "&Contraintes" on
+// Alt+Shift+C instead of running the entry that declares that shortcut.
+class BarreMenu : public Fl_Menu_Bar {
+public:
+    using Fl_Menu_Bar::Fl_Menu_Bar;
+    int handle(int event) override;
+};
+
+// The one main window. Pages are children of the window, built on first use
+// and hidden or deleted by detruit_widgets when another page opens.
+class Fenetre : public Fl_Double_Window {
+public:
+    Fenetre(int w, int h, const char* title);
+    ~Fenetre() override;
+
+    // --- window, menu and title -------------------------------------------
+    // The size as constructed; these hide Fl_Widget::w() and h() inside the
+    // class, which the pages rely on for their layout.
+    int w = 0, h = 0;
+    BarreMenu* menu = nullptr;    // the menu bar laid last
+    Fl_Box* btitre = nullptr;     // the title box
+
+    // Lays a fresh menu bar with the 21 entries over the window's top edge.
+    void ajoute_menu();
+    void ajoute_titre(const char* text);
+    // Clears the client area before a page is shown: hides the reused pages,
+    // deletes those rebuilt on every visit; the menu bar stays.
+    void detruit_widgets();
+
+    static void cb_quit(Fl_Widget*, void* fenetre);
+
+    // --- constraint editor page -------------------------------------------
+    Fl_Group* gcontr = nullptr;       // the page
+    Fl_Group* gmains = nullptr;       // its four hands
+    Fl_Scroll* gcocos = nullptr;      // the list of conditions
+    Fl_Group* gcalculs = nullptr;     // the list of calculations
+    Fl_Output* input_contr = nullptr; // the constraint-set name field
+    Fl_Input* ialg = nullptr;         // the context input
+    Fl_Input* inbstat = nullptr;      // deals per statistic
+    Fl_Group* gmodif = nullptr;       // the condition modification form (deleted)
+
+    void initialise();
+    void changer_contraintes();
+    void enr_contr();
+    void ajoute();
+    void ajoute_calcul();
+
+    static void cb_ini(Fl_Widget*, void* fenetre);
+    static void cb_fixe(Fl_Widget*, void* fenetre);
+    static void cb_enr_contr(Fl_Widget*, void* fenetre);
+    static void cb_choisir_contr(Fl_Widget*, void* fenetre);
+    static void cb_ajouter(Fl_Widget*, void* fenetre);
+    static void cb_calcul(Fl_Widget*, void* fenetre);
+
+    // --- series display ---------------------------------------------------
+    Fl_Scroll* scroll = nullptr;
+
+    void affiche();
+    static void cb_distr(Fl_Widget*, void* fenetre);
+
+    // --- double-dummy play page -------------------------------------------
+    Fl_Group* gjdds = nullptr;
+
+    static void cb_analyse(Fl_Widget*, void* fenetre);
+
+    // --- trick statistics page --------------------------------------------
+    Fl_Group* gstats = nullptr;
+    Fl_Group* gres_lev = nullptr;  // its results (deleted)
+
+    void stats_levees();
+    static void cb_stats_levees(Fl_Widget*, void* fenetre);
+
+    // --- contract comparison page -----------------------------------------
+    Fl_Group* gcompare = nullptr;
+
+    void comparer(bool avec_resultats, int tirages, int secondes);
+    static void cb_comparer(Fl_Widget*, void* fenetre);
+
+    // --- opening-lead page ------------------------------------------------
+    Fl_Scroll* gentames = nullptr;  // the page (deleted)
+    Fl_Group* bres = nullptr;       // lead comparison results
+
+    void entames();
+    static void cb_entames(Fl_Widget*, void* fenetre);
+
+    // --- step-by-step page ------------------------------------------------
+    Fl_Group* gpasapas = nullptr;
+
+    static void cb_formpasapas(Fl_Widget*, void* fenetre);
+
+    // --- distribution probabilities page ----------------------------------
+    Fl_Group* gdistribution = nullptr;
+
+    void distribution(double pA, double pAB);
+    static void cb_distribution(Fl_Widget*, void* fenetre);
+
+    // --- hand-evaluation page ---------------------------------------------
+    Fl_Group* geval = nullptr;
+
+    void evaluation();
+    static void cb_evaluation(Fl_Widget*, void* fenetre);
+};
+
+// Menu callbacks of the forms and result windows that live outside the main window.
+void cb_config(Fl_Widget*, void*);
+void cb_options(Fl_Widget*, void*);
+void cb_pdf(Fl_Widget*, void*);
+void cb_tabdds(Fl_Widget*, void*);
+void cb_surcontraintes(Fl_Widget*, void*);
+void cb_probas(Fl_Widget*, void*);
+
+// The start of the program once the hooks are bound: layout metrics, the
+// configuration file (which may load the default set), the solver's threads,
+// then the main window, shown. The caller runs the event loop.
+std::unique_ptr<Fenetre> demarre();
+
+// Writes the current set to "contraintes/perso" as the program quits.
+// Conditions left without a kind at the end of the list are not written.
+// False when the file could not be written (the writer has alerted).
+bool enregistre_perso();
