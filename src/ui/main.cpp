@@ -2,9 +2,12 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/fl_ask.H>
 
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "aleatoire.h"
 #include "fenetre.h"
 #include "hooks.h"
 
@@ -19,7 +22,10 @@ int main() {
     });
     lie_executer([](const std::string& commande) { return std::system(commande.c_str()); });
 
-    // TODO: seed the random source here, once, before anything draws from it.
+    // The random source is seeded once, from the current time to the
+    // nanosecond, so that two runs started in the same second differ.
+    graine_aleatoire(static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
     std::unique_ptr<Fenetre> fenetre = demarre();
     Fl::run();
     return 0;
