@@ -249,7 +249,7 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
     std::atomic<std::int64_t> prochain{0};
     std::atomic<std::uint64_t> total{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
-    std::vector<Acceptees> acceptees(static_cast<std::size_t>(equipe));
+    std::vector<std::size_t> comptes(static_cast<std::size_t>(equipe), 0);
     const Contraintes& cc = c;
 
 #pragma omp parallel num_threads(equipe)
@@ -292,16 +292,21 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
             if (!garde) prochain.store(n, std::memory_order_relaxed);
         }
         total.fetch_add(essais, std::memory_order_relaxed);
-        acceptees[static_cast<std::size_t>(w)] = std::move(mien);
+
+        // The deals in the order they were accepted, by rank; each worker
+        // copies its own into place (a long series makes one string each).
+        comptes[static_cast<std::size_t>(w)] = mien.rangs.size();
+#pragma omp barrier
+#pragma omp single
+        {
+            std::size_t nb = 0;
+            for (std::size_t x : comptes) nb += x;
+            res.resize(nb);
+        }
+        for (std::size_t i = 0; i < mien.rangs.size(); ++i)
+            res[static_cast<std::size_t>(mien.rangs[i])].assign(mien.donnes.data() + 52 * i, 52);
     }
 
-    // The deals in the order they were accepted: by rank.
-    std::size_t nb = 0;
-    for (const Acceptees& a : acceptees) nb += a.rangs.size();
-    res.resize(nb);
-    for (const Acceptees& a : acceptees)
-        for (std::size_t i = 0; i < a.rangs.size(); ++i)
-            res[static_cast<std::size_t>(a.rangs[i])].assign(a.donnes.data() + 52 * i, 52);
     if (tries) *tries = static_cast<std::int64_t>(total.load());
     return res;
 }
