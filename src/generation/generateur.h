@@ -3,7 +3,8 @@
 // team of threads within a try budget.
 //
 // The statistics engines run their own parallel loops with these pieces.
-// Each worker takes its own stream (flux_equipe before the loop, entry
+// The set is recounted first (eff) and checked (template_complet); each
+// worker takes its own stream (flux_equipe before the loop, entry
 // omp_get_thread_num()), fills its own 52-character buffer with creedonne,
 // and tests it with cond_ouvs, or with the array form of vconditions when it
 // needs the result of each condition: none of these allocates per try or
@@ -59,7 +60,9 @@ bool cond_ouvs(const char* deal, const Contraintes& c, int board);
 // At most n deals that satisfy c, in the order they were accepted, drawn on
 // threads_generation(config.nbthreads) workers with at most
 // ⌊2^limite / T⌋ tries each; *tries (when not null) receives the number of
-// deals tried. Recounts c's free cards first. limite outside 0..31 is
+// deals tried. A worker that has spent its tries abandons its item and every
+// later one, so a series may end below the budget while other workers still
+// had tries left. Recounts c's free cards first. limite outside 0..31 is
 // refused with an alert, a template whose seat counts do not add up with
 // another; both return no deal and 0 tries, as does n <= 0.
 // Every deal returned satisfies c at the board it carries: deal i is board
