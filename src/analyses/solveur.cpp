@@ -10,6 +10,8 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include "gen.h"
+
 namespace {
 
 constexpr unsigned rangs_valides = 0x7FFCu;  // bits 2..14
@@ -79,6 +81,8 @@ int init_solveur(int nbthreads) {
     std::unique_lock<std::shared_mutex> l(verrou);
     SetMaxThreads(std::max(1, nbthreads));
     lit_threads_accordes();
+    // The generator cannot ask the solver: it reads the granted count here.
+    plafond_threads = accordes;
     return accordes;
 }
 

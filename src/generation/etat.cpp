@@ -9,3 +9,4 @@ int limite = 29;
 int nbstat = 100;
 int tabstat[52][14] = {};
 int nbchutes[52] = {};
+int plafond_threads = 0;

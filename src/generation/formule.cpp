@@ -3,12 +3,13 @@
 namespace {
 
 // k is null for the form without calculations, where upper-case letters are
-// skipped like any other character.
-bool evalue(const std::vector<bool>& r, const std::string& f, const std::vector<bool>* k) {
+// skipped like any other character. R is a std::vector<bool> or a plain bool
+// array: the generator keeps its results in a fixed array per worker.
+template <class R>
+bool evalue(const R& r, std::size_t nr, const std::string& f, const std::vector<bool>* k) {
     // Called for every try of the generator: a fixed stack, no allocation.
     bool pile[profondeur_max_formule];
     std::size_t h = 0;
-    const std::size_t nr = r.size();
     const std::size_t nk = k ? k->size() : 0;
     for (const char ch : f) {
         const unsigned char c = static_cast<unsigned char>(ch);
@@ -37,8 +38,14 @@ bool evalue(const std::vector<bool>& r, const std::string& f, const std::vector<
 
 }  // namespace
 
-bool traite(const std::vector<bool>& r, const std::string& f) { return evalue(r, f, nullptr); }
+bool traite(const std::vector<bool>& r, const std::string& f) {
+    return evalue(r, r.size(), f, nullptr);
+}
 
 bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<bool>& k) {
-    return evalue(r, f, &k);
+    return evalue(r, r.size(), f, &k);
+}
+
+bool traite(const bool* r, std::size_t n, const std::string& f) {
+    return evalue(r, r ? n : 0, f, nullptr);
 }

@@ -17,5 +17,7 @@ inline constexpr std::size_t profondeur_max_formule = 4096;
 // leaves nothing or goes deeper than profondeur_max_formule gives false.
 // Pure, allocation-free, safe on any number of threads.
 bool traite(const std::vector<bool>& r, const std::string& f);
+// The same over the n results r[0..n-1] of a plain array.
+bool traite(const bool* r, std::size_t n, const std::string& f);
 // The same, where upper-case letters read the calculation results k.
 bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<bool>& k);

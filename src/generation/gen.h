@@ -27,6 +27,15 @@ extern int nbstat;   // deals per statistic
 extern int tabstat[52][14];
 extern int nbchutes[52];
 
+// Largest team a parallel loop may use: the threads the solver granted,
+// recorded by the solver layer when it starts the solver; 0 until then,
+// meaning the OpenMP runtime's default team size. Written only while no
+// parallel loop runs.
+extern int plafond_threads;
+// Size of the team for a loop asked to run on `voulus` threads: at least 1,
+// at most plafond_threads (or the runtime's default team size while it is 0).
+int threads_generation(int voulus);
+
 // Reads "dralen.ini" into cfg; may replace the current constraint set.
 void traiteini(Config& cfg);
 // Appends one line to the file "debug" when debugging is on; safe from workers.

@@ -1,0 +1,308 @@
+#include "generateur.h"
+
+#include <omp.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+
+#include "formes.h"
+#include "formule.h"
+#include "gen.h"
+#include "hooks.h"
+#include "interventions.h"
+#include "ouvertures.h"
+#include "reponses.h"
+
+
+// --- shuffle and deal -----------------------------------------------------------
+
+namespace {
+
+// Positions of a shuffle handled per block: the draws of a block are made
+// first, then its exchanges. Knowing every exchange's address in advance
+// spares the processor the stalls of a load that might hit the store of
+// the step before.
+constexpr int bloc_melange = 64;
+
+// The shuffle of t[0..m-1]: for i = 0 .. m-2, j = i + a uniform draw in
+// 0 .. m-i-1, entries i and j exchanged (the last step would exchange
+// entry m-1 with itself and is skipped, with its draw). Entry i is fixed at
+// step i and never read again: pose(i, v) receives its final value v and
+// stores it where the caller wants it.
+//
+// The draws are the costly part: a list of at most 256 entries takes four
+// from each 64-bit word (16 bits each), a longer one two (32 bits each);
+// each is reduced without bias (Flux::reduit, Flux::reduit16).
+template <class Pose>
+inline void melange(int* t, int m, Flux& g, Pose pose) {
+    std::uint32_t d[bloc_melange];
+    for (int debut = 0; debut < m; debut += bloc_melange) {
+        const int fin = std::min(m, debut + bloc_melange);
+        const int tirages = std::min(fin, m - 1);  // positions below it draw
+        int i = debut;
+        if (m <= 256) {
+            for (; i + 3 < tirages; i += 4) {
+                const std::uint64_t r = g.suivant();
+                const auto b = static_cast<std::uint32_t>(m - i);
+                d[i - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+                d[i + 1 - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+                d[i + 2 - debut] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+                d[i + 3 - debut] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+            }
+        } else {
+            for (; i + 1 < tirages; i += 2) {
+                const std::uint64_t r = g.suivant();
+                const auto b = static_cast<std::uint32_t>(m - i);
+                d[i - debut] = g.reduit(static_cast<std::uint32_t>(r >> 32), b);
+                d[i + 1 - debut] = g.reduit(static_cast<std::uint32_t>(r), b - 1);
+            }
+        }
+        for (; i < tirages; ++i) d[i - debut] = g.tire(static_cast<std::uint32_t>(m - i));
+        for (; i < fin; ++i) d[i - debut] = 0;
+        for (i = debut; i < fin; ++i) {
+            const int j = i + static_cast<int>(d[i - debut]);
+            const int v = t[j];
+            t[j] = t[i];
+            pose(i, v);
+        }
+    }
+}
+
+}  // namespace
+
+void randomise(int* cards, int m, Flux& flux) {
+    Flux g = flux;
+    melange(cards, m, g, [cards](int i, int v) { cards[i] = v; });
+    flux = g;
+}
+
+void randomise(std::vector<int>& cards, Flux& flux) {
+    randomise(cards.data(), static_cast<int>(cards.size()), flux);
+}
+
+void randomise(std::vector<int>& cards) { randomise(cards, flux_thread()); }
+
+bool template_complet(const Contraintes& c) {
+    int places = 0;
+    for (int n : c.nbmarquees) {
+        if (n < 0 || n > 13) return false;
+        places += 13 - n;
+    }
+    return static_cast<std::size_t>(places) == c.numrestants.size();
+}
+
+void creedonne(char* deal, const char* fixed, const Contraintes& c, Flux& flux) {
+    std::memcpy(deal, fixed, 52);
+    // A set holds at most 52 free cards; more could only come from a set that
+    // never went through eff, and are not dealt.
+    const int m = static_cast<int>(std::min<std::size_t>(c.numrestants.size(), 52));
+    int cartes[52];
+    std::memcpy(cartes, c.numrestants.data(), sizeof(int) * static_cast<std::size_t>(m));
+    // The seat of each place of the shuffled list: Sud's share first, then
+    // Ouest, Nord and Est; places beyond the shares (counts that do not add
+    // up) go to Est.
+    char lettres[52];
+    int p = 0;
+    for (int s = 0; s < 4; ++s) {
+        const int n = std::max(0, std::min(m - p, 13 - c.nbmarquees[s]));
+        std::memset(lettres + p, symbj[s], static_cast<std::size_t>(n));
+        p += n;
+    }
+    std::memset(lettres + p, symbj[3], static_cast<std::size_t>(m - p));
+    // A private copy of the stream: the deal's characters may alias anything,
+    // and every store to them would otherwise reload the stream's state.
+    Flux g = flux;
+    melange(cartes, m, g, [&](int i, int carte) { deal[carte] = lettres[i]; });
+    flux = g;
+}
+
+void creedonne(char* deal, const char* fixed, const Contraintes& c) {
+    creedonne(deal, fixed, c, flux_thread());
+}
+
+// --- condition tests ---------------------------------------------------------------
+
+bool teste_condition(const char* deal, const Condouv& k, int board) {
+    switch (k.id_condition) {
+        case 0: return ouverture(deal, board, k);
+        case 1: return repo(deal, board, k);
+        case 2: return intervention(deal, k, board);
+        case 3: return cond_points(deal, k);
+        case 4: return forme(deal, k);
+        case 5: return distribution(deal, k);
+        case 6: return coul_plus_longue(deal, k);
+        case 7: return comp_couleurs(deal, k);
+        case 8: return teneur(deal, k);
+        case 9: return nb_cartes(deal, k);
+        case 10: return cartes_niveau(deal, k);
+        case 11: return arret(deal, k);
+        case 12: return cles(deal, k);
+        case 13: return contr_italiens(deal, k);
+        case 14: return cond_ldj(deal, k);
+        default: return false;
+    }
+}
+
+int vconditions(const char* deal, const Contraintes& c, int board, bool r[max_lettres]) {
+    const int m = static_cast<int>(std::min<std::size_t>(c.cocos.size(), max_lettres));
+    for (int i = 0; i < m; ++i) r[i] = teste_condition(deal, c.cocos[i], board);
+    return m;
+}
+
+std::vector<bool> vconditions(const char* deal, int board) {
+    std::vector<bool> r(contr.cocos.size());
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] = teste_condition(deal, contr.cocos[i], board);
+    return r;
+}
+
+bool a_contexte(const Contraintes& c) {
+    // Asked at every try: compared by hand rather than through a string.
+    const std::string& k = c.con;
+    return !(k.empty() || (k.size() == 3 && k[0] == 'N' && k[1] == 'o' && k[2] == 'n'));
+}
+
+bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
+    if (c.cocos.empty()) return true;
+    if (a_contexte(c)) {
+        bool r[max_lettres];
+        const int m = vconditions(deal, c, board, r);
+        return traite(r, static_cast<std::size_t>(m), c.con);
+    }
+    // The tests are pure: stopping at the first failure gives the same
+    // answer as evaluating them all, in a fraction of the time.
+    for (const Condouv& k : c.cocos)
+        if (!teste_condition(deal, k, board)) return false;
+    return true;
+}
+
+// --- the parallel loop ---------------------------------------------------------------
+
+int threads_generation(int voulus) {
+    const int plafond = plafond_threads > 0 ? plafond_threads : omp_get_max_threads();
+    return std::max(1, std::min(voulus, std::max(1, plafond)));
+}
+
+int numero_donne(int numerofixe, int i) {
+    if (numerofixe == 0) return i + 1;
+    if (numerofixe > 0) return numerofixe;
+    return -numerofixe + 4 * i;
+}
+
+namespace {
+
+bool test_contraintes(const char* deal, int board, const void* ctx) {
+    return cond_ouvs(deal, *static_cast<const Contraintes*>(ctx), board);
+}
+
+// The deals one worker accepted, with their rank in the series.
+struct Acceptees {
+    std::vector<std::int64_t> rangs;
+    std::vector<char> donnes;  // 52 characters each
+};
+
+}  // namespace
+
+bool depend_du_numero(const Contraintes& c) {
+    for (const Condouv& k : c.cocos)
+        if (k.id_condition >= 0 && k.id_condition <= 2) return true;
+    return false;
+}
+
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
+    return boucle_avec(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
+                       depend_du_numero(c));
+}
+
+std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero) {
+    std::vector<std::string> res;
+    if (tries) *tries = 0;
+    if (limite < 0) {
+        alerte("limite ne doit pas être négative");
+        return res;
+    }
+    if (limite > 31) {
+        alerte("limite ne doit pas dépasser 31");
+        return res;
+    }
+    if (n <= 0) return res;
+    c.eff();
+    if (!template_complet(c)) {
+        alerte("les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée");
+        return res;
+    }
+
+    const int equipe = threads_generation(nbthreads);
+    const std::uint64_t budget = 1ULL << limite;
+    const int premier = c.numerofixe == 0 ? 1 : std::abs(c.numerofixe);
+    const int pas = c.numerofixe == 0 ? 1 : (c.numerofixe < 0 ? 4 : 0);
+    // The board counter: the board the next accepted deal carries. When the
+    // test looks at the board and boards advance, a deal claims its board by
+    // moving the counter on; otherwise the rank counter numbers the deals.
+    const bool par_numero = selon_numero && pas != 0;
+    std::atomic<int> numero{premier};
+    std::atomic<std::int64_t> rang{0};
+    // The wanted deals are work items handed out one at a time to whichever
+    // worker asks (dynamic scheduling).
+    std::atomic<std::int64_t> prochain{0};
+    std::atomic<std::uint64_t> total{0};
+    const std::vector<Flux> flux = flux_equipe(equipe);
+    std::vector<Acceptees> acceptees(static_cast<std::size_t>(equipe));
+    const Contraintes& cc = c;
+
+#pragma omp parallel num_threads(equipe)
+    {
+        // The runtime may start fewer workers than asked: the budget is
+        // shared among those that run.
+        const int w = omp_get_thread_num();
+        const std::uint64_t quota = budget / static_cast<std::uint64_t>(omp_get_num_threads());
+        Flux f = flux[static_cast<std::size_t>(w)];
+        Acceptees mien;
+        std::uint64_t essais = 0;
+        char deal[52];
+        while (prochain.fetch_add(1, std::memory_order_relaxed) < n) {
+            bool garde = false;
+            while (!garde && essais < quota) {
+                ++essais;
+                creedonne(deal, cc.cfixees, cc, f);
+                int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
+                if (!test(deal, k, ctx)) continue;
+                std::int64_t r;
+                if (par_numero) {
+                    // Another worker may have taken board k meanwhile: the
+                    // deal is then tested again at the board it would get,
+                    // and dropped if it fails there.
+                    bool pris = false;
+                    while (!(pris = numero.compare_exchange_strong(k, k + pas,
+                                                                   std::memory_order_acq_rel)))
+                        if (!test(deal, k, ctx)) break;
+                    if (!pris) continue;
+                    r = (k - premier) / pas;
+                } else {
+                    r = rang.fetch_add(1, std::memory_order_relaxed);
+                }
+                mien.rangs.push_back(r);
+                mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
+                garde = true;
+            }
+            // A worker out of tries abandons its item and every later one:
+            // it takes them all at once rather than one by one.
+            if (!garde) prochain.store(n, std::memory_order_relaxed);
+        }
+        total.fetch_add(essais, std::memory_order_relaxed);
+        acceptees[static_cast<std::size_t>(w)] = std::move(mien);
+    }
+
+    // The deals in the order they were accepted: by rank.
+    std::size_t nb = 0;
+    for (const Acceptees& a : acceptees) nb += a.rangs.size();
+    res.resize(nb);
+    for (const Acceptees& a : acceptees)
+        for (std::size_t i = 0; i < a.rangs.size(); ++i)
+            res[static_cast<std::size_t>(a.rangs[i])].assign(a.donnes.data() + 52 * i, 52);
+    if (tries) *tries = static_cast<std::int64_t>(total.load());
+    return res;
+}

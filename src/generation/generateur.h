@@ -1,0 +1,87 @@
+// The deal generator: complete a template at random, test a deal against the
+// conditions of a constraint set, and draw a series of accepted deals on a
+// team of threads within a try budget.
+//
+// The statistics engines run their own parallel loops with these pieces.
+// Each worker takes its own stream (flux_equipe before the loop, entry
+// omp_get_thread_num()), fills its own 52-character buffer with creedonne,
+// and tests it with cond_ouvs, or with the array form of vconditions when it
+// needs the result of each condition: none of these allocates per try or
+// touches memory shared with another worker. The forms without a stream draw
+// from the calling thread's own stream.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "aleatoire.h"
+#include "condouv.h"
+
+// Shuffles cards[0..m-1]: for i = 0 .. m-1, j = i + a uniform draw in
+// 0 .. m-i-1, then entries i and j are exchanged.
+void randomise(int* cards, int m, Flux& flux);
+void randomise(std::vector<int>& cards, Flux& flux);
+void randomise(std::vector<int>& cards);
+
+// Writes into deal (52 characters, no terminator) the 52 characters of fixed
+// with c's free cards (numrestants, after eff) shuffled and dealt in order:
+// 13 - nbmarquees[0] to Sud, then Ouest, Nord and Est. c's seat counts must
+// add up (template_complet); c is not changed.
+void creedonne(char* deal, const char* fixed, const Contraintes& c, Flux& flux);
+void creedonne(char* deal, const char* fixed, const Contraintes& c);
+
+// Whether c's recounted free cards exactly fill the seats: no seat has more
+// than 13 fixed cards and the free cards number 13 - nbmarquees[s] summed
+// over the four seats.
+bool template_complet(const Contraintes& c);
+
+// The result of one placed condition for deal as board; a kind that is not
+// a catalogue entry (−3 not chosen, −1) is false.
+bool teste_condition(const char* deal, const Condouv& k, int board);
+
+// Results of c's conditions for deal as board, in condition order, every
+// condition evaluated: writes r[0 .. m-1] with m the smaller of the number
+// of conditions and max_lettres (the letters a formula can name), returns m.
+int vconditions(const char* deal, const Contraintes& c, int board, bool r[max_lettres]);
+// One result per condition of the current set `contr` (allocates: not for a
+// loop of tries).
+std::vector<bool> vconditions(const char* deal, int board);
+
+// Whether c has a context formula: neither "" nor "Non".
+bool a_contexte(const Contraintes& c);
+
+// The acceptance test of deal as board: true without looking at the deal when
+// c has no condition; else the context formula over the results, or, without
+// one, the conjunction of all of them. Allocates nothing.
+bool cond_ouvs(const char* deal, const Contraintes& c, int board);
+
+// At most n deals that satisfy c, in the order they were accepted, drawn on
+// threads_generation(config.nbthreads) workers with at most
+// ⌊2^limite / T⌋ tries each; *tries (when not null) receives the number of
+// deals tried. Recounts c's free cards first. limite outside 0..31 is
+// refused with an alert, a template whose seat counts do not add up with
+// another; both return no deal and 0 tries, as does n <= 0.
+// Every deal returned satisfies c at the board it carries: deal i is board
+// i+1 when numerofixe is 0, numerofixe when it is positive, and
+// |numerofixe| + 4i when it is negative.
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries);
+
+// Whether c's acceptance depends on the board: it holds a bidding condition
+// (kinds 0 to 2), whose tests receive the board.
+bool depend_du_numero(const Contraintes& c);
+
+// Acceptance test of boucle_avec: deal, board, and the caller's context.
+using TestDonne = bool (*)(const char* deal, int board, const void* ctx);
+
+// boucle with another acceptance test and another thread count asked
+// (clamped by threads_generation); boucle calls it with cond_ouvs and
+// depend_du_numero(c). selon_numero says whether the test looks at the
+// board: when it does not, every try is tested as the first board and
+// workers share no board counter.
+std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero);
+
+// The board that deal i (from 0) of a series drawn with numerofixe carries.
+int numero_donne(int numerofixe, int i);
