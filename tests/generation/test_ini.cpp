@@ -13,7 +13,7 @@ using Alertes = std::vector<std::string>;
 
 namespace {
 
-class Ini : public DansRepertoireTemp {};
+class ReecritureIni : public DansRepertoireTemp {};
 
 const std::string ini_exemple =
     "#commande du lecteur pdf\n"
@@ -25,7 +25,7 @@ const std::string ini_exemple =
     "#debug\n"
     "0\n";
 
-TEST_F(Ini, RemplaceChangesOnlyTheValueLines) {
+TEST_F(ReecritureIni, RemplaceChangesOnlyTheValueLines) {
     struct Cas {
         const char* nom;
         std::string avant;
@@ -70,7 +70,7 @@ TEST_F(Ini, RemplaceChangesOnlyTheValueLines) {
     }
 }
 
-TEST_F(Ini, AMissingFileCreatesNothing) {
+TEST_F(ReecritureIni, AMissingFileCreatesNothing) {
     EnregistreurAlertes rec;
     Config cfg;
     EXPECT_FALSE(enregistre_valeur(cfg, "#nombre de threads", "4"));
@@ -80,7 +80,7 @@ TEST_F(Ini, AMissingFileCreatesNothing) {
     EXPECT_NE(rec.alertes[0].find("dralen.ini"), std::string::npos) << rec.alertes[0];
 }
 
-TEST_F(Ini, AMissingKeyIsReportedAndTheFileStays) {
+TEST_F(ReecritureIni, AMissingKeyIsReportedAndTheFileStays) {
     EnregistreurAlertes rec;
     const std::string sans_commande = "#nombre de threads\n2\n#debug\n0\n";
     ecrit_fichier("dralen.ini", sans_commande);
@@ -92,7 +92,7 @@ TEST_F(Ini, AMissingKeyIsReportedAndTheFileStays) {
     EXPECT_NE(rec.alertes[0].find("#commande du lecteur pdf"), std::string::npos) << rec.alertes[0];
 }
 
-TEST_F(Ini, AFailedWriteOrCommitLeavesTheFileWhole) {
+TEST_F(ReecritureIni, AFailedWriteOrCommitLeavesTheFileWhole) {
     EnregistreurAlertes rec;
     ecrit_fichier("dralen.ini", ini_exemple);
     Config cfg;
@@ -111,7 +111,7 @@ TEST_F(Ini, AFailedWriteOrCommitLeavesTheFileWhole) {
     EXPECT_EQ(rec.alertes, Alertes({"impossible de remplacer dralen.ini par temp"}));
 }
 
-TEST_F(Ini, ARewrittenFileReadsBackTheNewValue) {
+TEST_F(ReecritureIni, ARewrittenFileReadsBackTheNewValue) {
     // No default set: reading it would replace the current one.
     ecrit_fichier("dralen.ini", "#commande du lecteur pdf\nokular\n#nombre de threads\n2\n");
     Config cfg;
