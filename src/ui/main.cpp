@@ -2,9 +2,12 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/fl_ask.H>
 
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
+#include "aleatoire.h"
 #include "fenetre.h"
 #include "hooks.h"
 
@@ -19,7 +22,8 @@ int main() {
     });
     lie_executer([](const std::string& commande) { return std::system(commande.c_str()); });
 
-    // TODO: seed the random source here, once, before anything draws from it.
+    // Once, before anything draws: each run of the program gets other deals.
+    graine_aleatoire(static_cast<std::uint64_t>(std::time(nullptr)));
     std::unique_ptr<Fenetre> fenetre = demarre();
     Fl::run();
     return 0;
