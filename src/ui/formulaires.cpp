@@ -18,6 +18,12 @@ Fl_Window* ouvre_formulaire(const char* titre, const char* entete) {
     // Each menu choice opens one more form: a closed one is deleted rather
     // than kept hidden for the rest of the run.
     f->callback([](Fl_Widget* w, void*) {
+        // What was typed into a field still being edited counts: the user
+        // closed the form instead of pressing Enter.
+        auto* g = static_cast<Fl_Group*>(w);
+        for (int i = 0; i < g->children(); ++i)
+            if (auto* champ = dynamic_cast<Fl_Input_*>(g->child(i)); champ && champ->changed())
+                champ->do_callback();
         w->hide();
         Fl::delete_widget(w);
     });

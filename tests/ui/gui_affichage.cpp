@@ -446,6 +446,14 @@ TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
     EXPECT_EQ(lit_fichier("dralen.ini"),
               "#commande du lecteur pdf\nevince --page-label=1\n#nombre de threads\n3\n#debug\n0\n");
     EXPECT_FALSE(std::filesystem::exists("temp"));
+
+    // Closing the form with a field still being edited keeps what was typed.
+    cmd->value("zathura");
+    cmd->set_changed();
+    f->do_callback();
+    Fl::check();
+    EXPECT_EQ(config.cmdpdf, "zathura");
+    EXPECT_NE(lit_fichier("dralen.ini").find("pdf\nzathura\n"), std::string::npos);
     init_solveur(1);
 }
 
