@@ -15,7 +15,6 @@
 #include "ouvertures.h"
 #include "reponses.h"
 
-
 // --- shuffle and deal -----------------------------------------------------------
 
 namespace {

@@ -2,9 +2,9 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/fl_ask.H>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "aleatoire.h"
@@ -22,8 +22,10 @@ int main() {
     });
     lie_executer([](const std::string& commande) { return std::system(commande.c_str()); });
 
-    // Once, before anything draws: each run of the program gets other deals.
-    graine_aleatoire(static_cast<std::uint64_t>(std::time(nullptr)));
+    // The random source is seeded once, from the current time to the
+    // nanosecond, so that two runs started in the same second differ.
+    graine_aleatoire(static_cast<std::uint64_t>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
     std::unique_ptr<Fenetre> fenetre = demarre();
     Fl::run();
     return 0;

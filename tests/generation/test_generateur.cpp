@@ -316,6 +316,41 @@ TEST_F(Generateur, ThreadCountIsClampedToOneAndToTheCap) {
     EXPECT_LE(threads_generation(1000), std::max(1, omp_get_max_threads()));
 }
 
+TEST(PiecesDuTirage, ACallersOwnParallelLoopGetsEachStreamsOwnDeals) {
+    // As the statistics engines use them: a team, one stream per worker,
+    // creedonne and cond_ouvs on private buffers. Each worker's deals must be
+    // those its stream gives when replayed alone.
+    Contraintes c = ensemble({points_15_17, reguliere_4333}, 0, "a b |", modele_partiel());
+    graine_aleatoire(17);
+    const std::vector<Flux> flux = flux_equipe(4);
+    std::vector<std::vector<std::string>> vus(4);
+#pragma omp parallel num_threads(4)
+    {
+        const int w = omp_get_thread_num();
+        Flux f = flux[static_cast<std::size_t>(w)];
+        char d[52];
+        for (int t = 0; t < 3000; ++t) {
+            creedonne(d, c.cfixees, c, f);
+            if (cond_ouvs(d, c, t % 16 + 1)) vus[static_cast<std::size_t>(w)].emplace_back(d, 52);
+        }
+    }
+    for (int w = 0; w < 4; ++w) {
+        Flux f = flux[static_cast<std::size_t>(w)];
+        std::vector<std::string> attendu;
+        char d[52];
+        for (int t = 0; t < 3000; ++t) {
+            creedonne(d, c.cfixees, c, f);
+            if (cond_ouvs(d, c, t % 16 + 1)) attendu.emplace_back(d, 52);
+        }
+        // A team of fewer than 4 leaves some lists empty; the others match.
+        if (!vus[static_cast<std::size_t>(w)].empty()) {
+            EXPECT_EQ(vus[static_cast<std::size_t>(w)], attendu) << "worker " << w;
+        }
+        EXPECT_FALSE(attendu.empty());
+    }
+    EXPECT_FALSE(vus[0].empty());
+}
+
 // --- the loop -------------------------------------------------------------------------
 
 TEST_F(Generateur, NoConditionGivesNDealsInExactlyNTries) {
