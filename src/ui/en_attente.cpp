@@ -19,10 +19,6 @@ void Fenetre::cb_choisir_contr(Fl_Widget*, void*) { non_disponible(); }
 // Series display.
 void Fenetre::affiche() { non_disponible(); }
 
-// Double-dummy play page and table.
-void Fenetre::cb_analyse(Fl_Widget*, void*) { non_disponible(); }
-void cb_tabdds(Fl_Widget*, void*) { non_disponible(); }
-
 // Statistics pages.
 void Fenetre::stats_levees() { non_disponible(); }
 void Fenetre::comparer(bool, int, int) { non_disponible(); }
