@@ -290,8 +290,8 @@ TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
     const char* const entrees[] = {
         "D&ralen/&configurer",       "&Contraintes/&Initialiser",   "&Contraintes/&Montrer",
         "&Contraintes/&Choisir",     "&Contraintes/Ajouter calcul", "&Générateur/&Options",
-        "&Générateur/&Afficher",     "&Générateur/&Crée pdf",       "&DDS/&Analyse",
-        "&DDS/Tableau",              "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
+        "&Générateur/&Afficher",     "&Générateur/&Crée pdf",
+        "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
         "&Statistiques/&Calculer",   "&Probabilités/Calculer",      "&Probabilités/Distribution",
         "&Evaluation",
     };
