@@ -77,6 +77,11 @@ public:
 
     static void cb_quit(Fl_Widget*, void* fenetre);
 
+    // The selectors of the pages: a button showing the current choice beside
+    // a hidden list of the choices. The button's callback shows the list
+    // given as data; the list's own callback takes it from there.
+    static void cb_bjoueur(Fl_Widget*, void* list);
+
     // --- constraint editor page -------------------------------------------
     Fl_Group* gcontr = nullptr;       // the page
     Fl_Group* gmains = nullptr;       // its four hands
