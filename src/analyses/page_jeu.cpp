@@ -28,7 +28,11 @@ int largeur_texte(const char* texte, int taille) {
     return w;
 }
 
-Fenetre* fenetre_de(Fl_Widget* w) { return dynamic_cast<Fenetre*>(w->window()); }
+// After a choice in a list of the page: the page is built again from the
+// engine, buttons' labels included.
+void rafraichit(Fl_Widget* liste) {
+    if (auto* f = dynamic_cast<Fenetre*>(liste->window())) f->affiche_dds();
+}
 
 }  // namespace
 
@@ -37,7 +41,8 @@ JeuDds& jeu_dds() {
     return jeu;
 }
 
-int xfmains() { return (xm - 975) / 2 + 100; }
+// Never left of the window on a screen narrower than the page.
+int xfmains() { return std::max(0, (xm - 975) / 2 + 100); }
 
 // --- widgets ------------------------------------------------------------------
 
@@ -100,8 +105,11 @@ void Fenetre::affiche_dds() {
     batout->color(FL_WHITE);
     const int x_atout = x;
     x += 70 + 24;
-    (new Fl_Box(x, 180, 70, 25, "Premier : "))->labelsize(18);
-    x += 70;
+    // As wide as its text, like "Atout : ": in a 70-pixel box the text runs
+    // into the button beside it.
+    const int wp = largeur_texte("Premier : ", 18);
+    (new Fl_Box(x, 180, wp, 25, "Premier : "))->labelsize(18);
+    x += wp + 8;
     auto* bpremier = new Fl_Button(x, 180, 70, 25, joueurs[jeu.pdl.first]);
     bpremier->color(FL_WHITE);
     const int x_premier = x;
@@ -142,7 +150,9 @@ void Fenetre::affiche_dds() {
     oeo->color(FL_WHITE);
 
     // The lists come last so that, once shown, they lie over the hands.
-    auto* latout = new Fl_Select_Browser(x_atout, 205, 70, 100);
+    // Wide enough for "carreau": a narrower list grows scroll bars that
+    // hide its last line.
+    auto* latout = new Fl_Select_Browser(x_atout, 205, 90, 100);
     for (const char* s : sacouls) latout->add(s);
     latout->hide();
     latout->callback(cb_scouleur, batout);
@@ -213,23 +223,23 @@ void cb_boutoncarte(Fl_Widget* w, void* data) {
     c.fenetre->affiche_dds();
 }
 
-void cb_scouleur(Fl_Widget* w, void* bouton) {
+void cb_scouleur(Fl_Widget* w, void*) {
     auto* liste = static_cast<Fl_Select_Browser*>(w);
     const int v = liste->value();
     liste->hide();
     if (v < 1 || v > 5) return;
-    static_cast<Fl_Button*>(bouton)->label(sacouls[v - 1]);
-    // During play the engine starts the deal again in the new strain.
+    // During play the engine starts the deal again in the new strain. The
+    // rebuilt page labels the button from the engine, which keeps the old
+    // strain when the new one could not be solved.
     jeu_dds().change_atout((v + 3) % 5);
-    if (Fenetre* f = fenetre_de(w)) f->affiche_dds();
+    rafraichit(w);
 }
 
-void cb_sjoueur(Fl_Widget* w, void* bouton) {
+void cb_sjoueur(Fl_Widget* w, void*) {
     auto* liste = static_cast<Fl_Select_Browser*>(w);
     const int v = liste->value();
     liste->hide();
     if (v < 1 || v > 4) return;
-    static_cast<Fl_Button*>(bouton)->label(nomjoueur[v - 1]);
     jeu_dds().change_premier(v - 1);
-    if (Fenetre* f = fenetre_de(w)) f->affiche_dds();
+    rafraichit(w);
 }

@@ -124,10 +124,10 @@ protected:
     void selectionne(int lignes, int v) {
         for (Fl_Select_Browser* l : tous<Fl_Select_Browser>(fen->gjdds)) {
             if (l->size() != lignes) continue;
-            EXPECT_FALSE(l->visible());
+            EXPECT_FALSE(l->Fl_Widget::visible());
             Fl_Button* b = static_cast<Fl_Button*>(l->user_data());
             b->do_callback();
-            EXPECT_TRUE(l->visible());
+            EXPECT_TRUE(l->Fl_Widget::visible());
             l->value(v);
             l->do_callback();
             Fl::check();
