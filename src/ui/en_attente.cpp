@@ -16,9 +16,6 @@ void Fenetre::ajoute() { non_disponible(); }
 void Fenetre::ajoute_calcul() { non_disponible(); }
 void Fenetre::cb_choisir_contr(Fl_Widget*, void*) { non_disponible(); }
 
-// Double-dummy play page and table.
-void Fenetre::cb_analyse(Fl_Widget*, void*) { non_disponible(); }
-void cb_tabdds(Fl_Widget*, void*) { non_disponible(); }
 
 // Statistics pages.
 void Fenetre::stats_levees() { non_disponible(); }

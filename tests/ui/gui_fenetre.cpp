@@ -290,7 +290,6 @@ TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
     const char* const entrees[] = {
         "&Contraintes/&Initialiser",   "&Contraintes/&Montrer",
         "&Contraintes/&Choisir",       "&Contraintes/Ajouter calcul",
-        "&DDS/&Analyse",               "&DDS/Tableau",
         "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
         "&Statistiques/&Calculer",     "&Probabilités/Calculer",
         "&Probabilités/Distribution",  "&Evaluation",
