@@ -7,9 +7,3 @@ std::vector<int> nums;
 Serie serie;
 
 const char* const latniveaux[5] = {"\\tp", "\\kp", "\\cp", "\\pp", "SA"};
-
-int numero_donne(int numerofixe, int i) {
-    if (numerofixe == 0) return i + 1;
-    if (numerofixe > 0) return numerofixe;
-    return 4 * i - numerofixe;
-}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bridge.h"
+#include "generateur.h"
 #include "solveur.h"
 
 // Deals as the generator returns them: 52 characters each.
@@ -43,7 +44,5 @@ extern Serie serie;
 // LaTeX macro of each strain of a contract code (bidding order): ♣ ♦ ♥ ♠, SA.
 extern const char* const latniveaux[5];
 
-// The board number of deal position i (from 0) under the numbering
-// `numerofixe` of a constraint set: 0 → 1, 2, 3 …; positive → that board
-// every time; negative → |numerofixe|, |numerofixe| + 4 … (fixed dealer).
-int numero_donne(int numerofixe, int i);
+// numero_donne(numerofixe, i), the board number of deal position i, is the
+// generator's own, so that display, export and generation number alike.

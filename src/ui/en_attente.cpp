@@ -16,12 +16,6 @@ void Fenetre::ajoute() { non_disponible(); }
 void Fenetre::ajoute_calcul() { non_disponible(); }
 void Fenetre::cb_choisir_contr(Fl_Widget*, void*) { non_disponible(); }
 
-// Series display.
-void Fenetre::affiche() { non_disponible(); }
-
-// Double-dummy play page and table.
-void Fenetre::cb_analyse(Fl_Widget*, void*) { non_disponible(); }
-void cb_tabdds(Fl_Widget*, void*) { non_disponible(); }
 
 // Statistics pages.
 void Fenetre::stats_levees() { non_disponible(); }
@@ -35,7 +29,3 @@ void Fenetre::distribution(double, double) { non_disponible(); }
 void cb_probas(Fl_Widget*, void*) { non_disponible(); }
 void Fenetre::evaluation() { non_disponible(); }
 
-// Forms: configuration, generator options, PDF export.
-void cb_config(Fl_Widget*, void*) { non_disponible(); }
-void cb_options(Fl_Widget*, void*) { non_disponible(); }
-void cb_pdf(Fl_Widget*, void*) { non_disponible(); }

@@ -36,6 +36,7 @@ inline constexpr Fl_Color couleur_affichage = 0xacfbca00;   // series display
 inline constexpr Fl_Color coul_fenetre_contr = 0xfaf4b800;  // constraint and analysis pages, tables
 inline constexpr Fl_Color coulformext = 0x28655000;         // outer colour of the forms
 inline constexpr Fl_Color coulformint = 0xfaffe000;         // inner colour of the forms
+inline constexpr Fl_Color couleur_pages = 0xbee7ef00;       // main window under the constraint and analysis pages
 
 // Text of the title box shown at start.
 inline constexpr const char* titre = "DRALEN, générateur et calculateur pour le bridge";
@@ -76,6 +77,11 @@ public:
 
     static void cb_quit(Fl_Widget*, void* fenetre);
 
+    // The selectors of the pages: a button showing the current choice beside
+    // a hidden list of the choices. The button's callback shows the list
+    // given as data; the list's own callback takes it from there.
+    static void cb_bjoueur(Fl_Widget*, void* list);
+
     // --- constraint editor page -------------------------------------------
     Fl_Group* gcontr = nullptr;       // the page
     Fl_Group* gmains = nullptr;       // its four hands
@@ -108,7 +114,17 @@ public:
     // --- double-dummy play page -------------------------------------------
     Fl_Group* gjdds = nullptr;
 
+    // Builds the page afresh from the state of the play.
+    void affiche_dds();
+    // One suit row of a hand: the holding at the start and now (bit masks);
+    // joueur is the seat when this hand is the one to move, else -1.
+    void place_couleur_dds(int x, int y, int couleur, int ini, int courant, int joueur);
+    // The four rows of one hand, from y down.
+    void place_jeu_dds(int x, int y, int joueur, int actif);
+
     static void cb_analyse(Fl_Widget*, void* fenetre);
+    static void cb_demarre_analyse(Fl_Widget*, void* fenetre);
+    static void cb_retour(Fl_Widget*, void* fenetre);
 
     // --- trick statistics page --------------------------------------------
     Fl_Group* gstats = nullptr;
@@ -153,6 +169,8 @@ void cb_config(Fl_Widget*, void*);
 void cb_options(Fl_Widget*, void*);
 void cb_pdf(Fl_Widget*, void*);
 void cb_tabdds(Fl_Widget*, void*);
+// Opens the window "Tableau DDS" of the deal fixed in the current set.
+void tabdds();
 void cb_surcontraintes(Fl_Widget*, void*);
 void cb_probas(Fl_Widget*, void*);
 

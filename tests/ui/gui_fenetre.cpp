@@ -288,12 +288,11 @@ TEST_F(FenetreGui, AddingAConditionWithoutThePageShowsThePageInstead) {
 
 TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
     const char* const entrees[] = {
-        "D&ralen/&configurer",       "&Contraintes/&Initialiser",   "&Contraintes/&Montrer",
-        "&Contraintes/&Choisir",     "&Contraintes/Ajouter calcul", "&Générateur/&Options",
-        "&Générateur/&Afficher",     "&Générateur/&Crée pdf",       "&DDS/&Analyse",
-        "&DDS/Tableau",              "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
-        "&Statistiques/&Calculer",   "&Probabilités/Calculer",      "&Probabilités/Distribution",
-        "&Evaluation",
+        "&Contraintes/&Initialiser",   "&Contraintes/&Montrer",
+        "&Contraintes/&Choisir",       "&Contraintes/Ajouter calcul",
+        "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
+        "&Statistiques/&Calculer",     "&Probabilités/Calculer",
+        "&Probabilités/Distribution",  "&Evaluation",
     };
     for (const char* e : entrees) {
         rec.alertes.clear();
