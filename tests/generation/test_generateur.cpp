@@ -492,9 +492,10 @@ TEST_F(Generateur, FourWorkersUnderHeavyContentionKeepTheBoardsRight) {
     for (std::size_t i = 0; i < d.size(); ++i)
         faux += !donneur_a_l_as(d[i].c_str(), numero_donne(0, static_cast<int>(i)), nullptr);
     EXPECT_EQ(faux, 0);
-    // About four tries per deal.
+    // At least about four tries per deal; deals dropped by the re-test add
+    // more, as many as the scheduling of the machine makes them, so there is
+    // no upper bound to check.
     EXPECT_GT(essais, 20000 * 3);
-    EXPECT_LT(essais, 20000 * 5);
 }
 
 TEST_F(Generateur, FreeCardsReachEachSeatInProportionToItsFreePlaces) {
