@@ -35,7 +35,7 @@ std::string texte_pied(std::int64_t tries, std::size_t n, int secondes, double c
 std::string refus_affichage(int nb_d, int limite) {
     if (limite > 31) return "limite ne doit pas dépasser 31";
     if (limite < 0) return "limite ne doit pas être négative";
-    if (nb_d < 0) return "le nombre de donnes ne doit pas être négatif";
+    if (nb_d < 1) return "le nombre de donnes doit être au moins 1";
     return "";
 }
 

@@ -297,7 +297,8 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
     const Cas cas[] = {
         {7, 32, "limite ne doit pas dépasser 31"},
         {7, -1, "limite ne doit pas être négative"},
-        {-2, 29, "le nombre de donnes ne doit pas être négatif"},
+        {0, 29, "le nombre de donnes doit être au moins 1"},
+        {-2, 29, "le nombre de donnes doit être au moins 1"},
     };
     for (const Cas& c : cas) {
         rec.alertes.clear();
@@ -319,12 +320,16 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
 }
 
 TEST_F(AffichageGui, NoDealGivesTheFooterAlone) {
-    nb_d = 0;
+    // A condition whose kind was never chosen holds for no deal: the whole
+    // budget of 2^4 tries is spent and nothing is shown but the footer.
+    Condouv jamais;
+    contr.cocos.push_back(jamais);
+    limite = 4;
     const Affichage a = affiche();
     EXPECT_TRUE(a.cellules.empty());
     ASSERT_NE(a.pied, nullptr);
     EXPECT_EQ(a.pied->y(), 38);
-    EXPECT_EQ(std::string(a.pied->value()).rfind("0 tirages pour 0 donnes en ", 0), 0u)
+    EXPECT_EQ(std::string(a.pied->value()).rfind("16 tirages pour 0 donnes en ", 0), 0u)
         << a.pied->value();
 }
 
