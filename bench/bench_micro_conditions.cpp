@@ -2,6 +2,8 @@
 // the generator runs one such test per condition for every deal it draws.
 #include <benchmark/benchmark.h>
 
+#include "donnes_bench.h"
+
 #include <algorithm>
 #include <numeric>
 #include <random>
@@ -13,21 +15,6 @@
 
 namespace {
 
-// 1024 complete deals from a fixed seed, so that runs compare.
-const std::vector<std::string>& donnes_fixes() {
-    static const std::vector<std::string> donnes = [] {
-        std::mt19937 gen(20240517u);
-        std::vector<std::string> d;
-        std::string base;
-        for (int i = 0; i < 52; ++i) base += "NESO"[i % 4];
-        for (int k = 0; k < 1024; ++k) {
-            std::shuffle(base.begin(), base.end(), gen);
-            d.push_back(base);
-        }
-        return d;
-    }();
-    return donnes;
-}
 
 Condouv condition(int kind, std::vector<int> params) {
     Condouv c;
@@ -46,7 +33,7 @@ void par_donne(benchmark::State& state, const Condouv& c, Test test) {
     long vrais = 0;
     for (auto _ : state) {
         vrais += test(d[i].data(), c);
-        i = (i + 1) & 1023;
+        i = (i + 1) % d.size();
     }
     benchmark::DoNotOptimize(vrais);
     state.counters["donnes"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);

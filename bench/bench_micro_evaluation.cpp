@@ -2,6 +2,8 @@
 // per try, so their time per call bounds the number of tries per second.
 #include <benchmark/benchmark.h>
 
+#include "donnes_bench.h"
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -13,25 +15,10 @@
 
 namespace {
 
-// A fixed set of random complete deals (same seed on every run).
-const std::vector<std::string>& donnes() {
-    static const std::vector<std::string> d = [] {
-        std::mt19937 g(12345);
-        std::vector<std::string> v;
-        std::string base;
-        for (int p = 0; p < 4; ++p) base += std::string(13, jsymbs[p]);
-        for (int i = 0; i < 4096; ++i) {
-            std::shuffle(base.begin(), base.end(), g);
-            v.push_back(base);
-        }
-        return v;
-    }();
-    return d;
-}
 
 template <typename F>
 void mesure(benchmark::State& state, F f) {
-    const auto& d = donnes();
+    const auto& d = donnes_fixes();
     std::size_t i = 0;
     int seat = 0;
     for (auto _ : state) {

@@ -2,6 +2,8 @@
 // "ouvertures" condition adds to one try of the generator.
 #include <benchmark/benchmark.h>
 
+#include "donnes_bench.h"
+
 #include <algorithm>
 #include <random>
 #include <string>
@@ -12,24 +14,9 @@
 
 namespace {
 
-// A fixed set of random deals, the same on every run.
-const std::vector<std::string>& donnes() {
-    static const std::vector<std::string> d = [] {
-        std::mt19937 g(12345u);
-        std::string s;
-        for (int j = 0; j < 4; ++j) s.append(13, jsymbs[j]);
-        std::vector<std::string> r(4096);
-        for (auto& x : r) {
-            std::shuffle(s.begin(), s.end(), g);
-            x = s;
-        }
-        return r;
-    }();
-    return d;
-}
 
 void BM_ouverture(benchmark::State& st) {
-    const auto& d = donnes();
+    const auto& d = donnes_fixes();
     Condouv c;
     c.id_condition = 0;
     c.joueur = 2;

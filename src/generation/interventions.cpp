@@ -3,6 +3,7 @@
 
 #include "evaluation.h"
 #include "formes.h"
+#include "mesures_main.h"
 #include "ouvertures.h"
 #include "score.h"
 
@@ -10,34 +11,9 @@ namespace {
 
 constexpr int PIQ = 0, COE = 1, CAR = 2, TRE = 3;  // suit indexes
 
-// The overcaller's hand: points and lengths at once, DH and HL on first use,
-// so that the pass test, which tries every overcall, measures the hand once.
-class Main {
-public:
-    const char* d;
-    int seat;
-    int p;      // high-card points
-    int l[4];   // lengths ♠ ♥ ♦ ♣
-    int s[4];   // ascending: s[0] shortest .. s[3] longest
-
-    Main(const char* deal, int siege) : d(deal), seat(siege), p(points(deal, siege)) {
-        fodistr(deal, siege, l, s);
-    }
-    int dh() {
-        if (!a_dh_) { dh_ = pointsDH(d, seat); a_dh_ = true; }
-        return dh_;
-    }
-    int hl() {
-        if (!a_hl_) { hl_ = pointsHL(d, seat); a_hl_ = true; }
-        return hl_;
-    }
-    // How many of the n top cards of the suit (ace down) are held.
-    int top(int suit, int n) const { return compte(d, seat, suit, n, 0); }
-
-private:
-    int dh_ = 0, hl_ = 0;
-    bool a_dh_ = false, a_hl_ = false;
-};
+// The overcaller's hand, measured once even by the pass test, which tries
+// every overcall.
+using Main = MesuresMain;
 
 inline bool couleur_valide(int s) { return s >= 0 && s <= 3; }
 
