@@ -6,6 +6,10 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "condouv.h"
 
 class Jeu {
 public:
@@ -58,4 +62,13 @@ inline Jeu sud(const char* pi, const char* co, const char* ca, const char* tr) {
     Jeu j;
     j.main(2, pi, co, ca, tr).complete();
     return j;
+}
+
+// A condition of the given kind and parameters on a seat (Sud by default).
+inline Condouv cond(int kind, std::vector<int> params, int seat = 2) {
+    Condouv c;
+    c.id_condition = kind;
+    c.joueur = seat;
+    c.params = std::move(params);
+    return c;
 }

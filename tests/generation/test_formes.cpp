@@ -15,14 +15,6 @@
 
 namespace {
 
-Condouv cond(int kind, std::vector<int> params, int seat = 2) {
-    Condouv c;
-    c.id_condition = kind;
-    c.joueur = seat;
-    c.params = std::move(params);
-    return c;
-}
-
 // Kind 3: joueurs, nature, couleur, mini, maxi.
 bool pts(const Jeu& j, int ligne, int nature, int couleur, int mini, int maxi) {
     return cond_points(j.donne(), cond(3, {ligne, nature, couleur, mini, maxi}));

@@ -22,14 +22,6 @@
 
 namespace {
 
-Condouv cond(int kind, std::vector<int> params, int seat = 2) {
-    Condouv c;
-    c.id_condition = kind;
-    c.joueur = seat;
-    c.params = std::move(params);
-    return c;
-}
-
 const Condouv points_15_17 = cond(3, {0, 0, 5, 15, 17});
 const Condouv reguliere_4333 = cond(5, {4333});
 const Condouv non_choisie = cond(kind_non_choisi, {});
