@@ -2,19 +2,17 @@
 // per try, so their time per call bounds the number of tries per second.
 #include <benchmark/benchmark.h>
 
-#include "donnes_bench.h"
-
 #include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "donnes_bench.h"
 #include "cartes.h"
 #include "evaluation.h"
 #include "score.h"
 
 namespace {
-
 
 template <typename F>
 void mesure(benchmark::State& state, F f) {

@@ -2,35 +2,23 @@
 // "ouvertures" condition adds to one try of the generator.
 #include <benchmark/benchmark.h>
 
-#include "donnes_bench.h"
-
 #include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "donnes_bench.h"
 #include "bridge.h"
 #include "ouvertures.h"
 
 namespace {
 
-
 void BM_ouverture(benchmark::State& st) {
-    const auto& d = donnes_fixes();
     Condouv c;
     c.id_condition = 0;
     c.joueur = 2;
     c.params = {0, static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
-    std::size_t i = 0;
-    int acceptees = 0;
-    for (auto _ : st) {
-        const bool r = ouverture(d[i].data(), 1 + static_cast<int>(i % 16), c);
-        benchmark::DoNotOptimize(r);
-        acceptees += r;
-        if (++i == d.size()) i = 0;
-    }
-    st.SetItemsProcessed(st.iterations());
-    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+    par_donne(st, [&c](const char* d, int board) { return ouverture(d, board, c); });
 }
 
 }  // namespace

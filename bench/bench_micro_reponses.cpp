@@ -2,54 +2,32 @@
 // "intervention" condition adds to one try of the generator.
 #include <benchmark/benchmark.h>
 
-#include "donnes_bench.h"
-
 #include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "donnes_bench.h"
 #include "bridge.h"
 #include "interventions.h"
 #include "reponses.h"
 
 namespace {
 
-
 void BM_repo(benchmark::State& st) {
-    const auto& d = donnes_fixes();
     Condouv c;
     c.id_condition = 1;
     c.joueur = 0;
     c.params = {0, static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
-    std::size_t i = 0;
-    int acceptees = 0;
-    for (auto _ : st) {
-        const bool r = repo(d[i].data(), 1, c);
-        benchmark::DoNotOptimize(r);
-        acceptees += r;
-        if (++i == d.size()) i = 0;
-    }
-    st.SetItemsProcessed(st.iterations());
-    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+    par_donne(st, [&c](const char* d, int) { return repo(d, 1, c); });
 }
 
 void BM_intervention(benchmark::State& st) {
-    const auto& d = donnes_fixes();
     Condouv c;
     c.id_condition = 2;
     c.joueur = 1;
     c.params = {static_cast<int>(st.range(0)), static_cast<int>(st.range(1))};
-    std::size_t i = 0;
-    int acceptees = 0;
-    for (auto _ : st) {
-        const bool r = intervention(d[i].data(), c, 1 + static_cast<int>(i % 16));
-        benchmark::DoNotOptimize(r);
-        acceptees += r;
-        if (++i == d.size()) i = 0;
-    }
-    st.SetItemsProcessed(st.iterations());
-    st.counters["acceptees"] = benchmark::Counter(acceptees, benchmark::Counter::kAvgIterations);
+    par_donne(st, [&c](const char* d, int board) { return intervention(d, c, board); });
 }
 
 }  // namespace
