@@ -367,15 +367,5 @@ TEST(Interventions, SansAllocationEtMemesReponsesSurPlusieursThreads) {
         for (std::size_t i = 0; i < donnes.size(); ++i)
             for (const Condouv& c : cs) out.push_back(intervention(donnes[i].data(), c, int(i % 16) + 1));
     };
-    std::vector<char> seul;
-    seul.reserve(donnes.size() * cs.size());
-    const long avant = allocations_faites();
-    toutes(seul);
-    EXPECT_EQ(allocations_faites() - avant, 0);
-    std::vector<std::vector<char>> par(4);
-    for (auto& v : par) v.reserve(seul.size());
-    std::vector<std::thread> ts;
-    for (auto& v : par) ts.emplace_back([&toutes, &v] { toutes(v); });
-    for (auto& t : ts) t.join();
-    for (const auto& v : par) EXPECT_EQ(v, seul);
+    verifie_pur_et_reentrant(toutes, donnes.size() * cs.size());
 }

@@ -363,15 +363,5 @@ TEST(Reponses, SansAllocationEtMemesReponsesSurPlusieursThreads) {
         for (const std::string& x : donnes)
             for (const Condouv& c : cs) out.push_back(repo(x.data(), 1, c));
     };
-    std::vector<char> seul;
-    seul.reserve(donnes.size() * cs.size());
-    const long avant = allocations_faites();
-    toutes(seul);
-    EXPECT_EQ(allocations_faites() - avant, 0);
-    std::vector<std::vector<char>> par(4);
-    for (auto& v : par) v.reserve(seul.size());
-    std::vector<std::thread> ts;
-    for (auto& v : par) ts.emplace_back([&toutes, &v] { toutes(v); });
-    for (auto& t : ts) t.join();
-    for (const auto& v : par) EXPECT_EQ(v, seul);
+    verifie_pur_et_reentrant(toutes, donnes.size() * cs.size());
 }
