@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "serie_sauvee.h"
 #include "condouv.h"
 #include "export_latex.h"
 #include "gen.h"
@@ -82,30 +83,8 @@ const std::string lignes_table_distincte =
 class Export : public DansRepertoireTemp {
 protected:
     void SetUp() override {
-        s_donnes = donnes;
-        s_nums = nums;
-        s_serie = serie;
-        s_nb_d = nb_d;
-        s_odds = odds;
-        s_cmd = config.cmdpdf;
-        s_numero = contr.numerofixe;
-        donnes.clear();
-        nums.clear();
-        serie = Serie();
-        nb_d = 12;
-        odds = false;
-        config.cmdpdf.clear();
         fs::create_directory("latex");
         fs::create_directory("diagrammes");
-    }
-    void TearDown() override {
-        donnes = s_donnes;
-        nums = s_nums;
-        serie = s_serie;
-        nb_d = s_nb_d;
-        odds = s_odds;
-        config.cmdpdf = s_cmd;
-        contr.numerofixe = s_numero;
     }
     // A series of two deals generated with their tables.
     void serie_avec_tables() {
@@ -116,13 +95,7 @@ protected:
     }
 
 private:
-    serie_donnes s_donnes;
-    std::vector<int> s_nums;
-    Serie s_serie;
-    int s_nb_d;
-    bool s_odds;
-    std::string s_cmd;
-    int s_numero;
+    SerieSauvee sauve_;
 };
 
 TEST(LignePar, ContratNiveauCouleurContreDeclarantScore) {

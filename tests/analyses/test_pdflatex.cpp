@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "serie_sauvee.h"
 #include "cartes.h"
 #include "export_latex.h"
 #include "gen.h"
@@ -73,18 +74,6 @@ std::string sans_blancs(const std::string& s) {
 class Pdflatex : public DansRepertoireTemp {
 protected:
     void SetUp() override {
-        s_donnes = donnes;
-        s_nums = nums;
-        s_serie = serie;
-        s_nb_d = nb_d;
-        s_odds = odds;
-        s_cmd = config.cmdpdf;
-        donnes.clear();
-        nums.clear();
-        serie = Serie();
-        nb_d = 12;
-        odds = false;
-        config.cmdpdf.clear();
         fs::create_directory("latex");
         fs::create_directory("diagrammes");
         for (const char* m : {"diagrammes.tex", "diagrammesdds.tex"})
@@ -98,12 +87,6 @@ protected:
     }
     void TearDown() override {
         lie_executer(ancien_);
-        donnes = s_donnes;
-        nums = s_nums;
-        serie = s_serie;
-        nb_d = s_nb_d;
-        odds = s_odds;
-        config.cmdpdf = s_cmd;
     }
     // The text of the PDF in the order it was typeset, blanks left out.
     std::string texte_pdf(const std::string& pdf) {
@@ -133,12 +116,7 @@ protected:
 
 private:
     FnExecuter ancien_;
-    serie_donnes s_donnes;
-    std::vector<int> s_nums;
-    Serie s_serie;
-    int s_nb_d;
-    bool s_odds;
-    std::string s_cmd;
+    SerieSauvee sauve_;
 };
 
 TEST_F(Pdflatex, MaitreSimpleLesMainsEtLeCycleDesDonnes) {
