@@ -6,6 +6,7 @@
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,7 +25,8 @@ namespace {
 // Card index 13 × block + k (block 0 ♣ .. 3 ♠): Ouest all the clubs, Sud the
 // diamonds, Est the hearts, Nord the spades.
 void une_couleur_chacun(Contraintes& c) {
-    for (int i = 0; i < 52; ++i) c.cfixees[i] = "OSEN"[i / 13];
+    const std::string d = donne_une_couleur_chacun();
+    std::copy(d.begin(), d.end(), c.cfixees);
     c.eff();
 }
 

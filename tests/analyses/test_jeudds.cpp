@@ -11,12 +11,6 @@
 
 namespace {
 
-// Card index 13 × block + k (block 0 ♣ .. 3 ♠, k 0 for the ace): Ouest all
-// the clubs, Sud the diamonds, Est the hearts, Nord the spades.
-std::string une_couleur_chacun() {
-    return std::string(13, 'O') + std::string(13, 'S') + std::string(13, 'E') + std::string(13, 'N');
-}
-
 // A full deal drawn once from a fixed seed: the input of the tests that
 // compare two ways of reaching one position.
 std::string donne_melangee() {
@@ -98,7 +92,7 @@ TEST(JeuDds, SansAtoutOuestEntameEtGagneLaLevee) {
     JeuDds j;
     EXPECT_EQ(j.pdl.trump, 4);
     EXPECT_EQ(j.pdl.first, 3);
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     EXPECT_EQ(j.joueur_actif(), 3);
     // Only the ace is offered: every other club is equal to it.
     EXPECT_EQ(j.score_carte(3, 3, 14), 13);
@@ -132,7 +126,7 @@ TEST(JeuDds, AtoutPiqueNordCoupe) {
     JeuDds j;
     ASSERT_TRUE(j.change_atout(0));  // before a start: just the strain
     EXPECT_FALSE(j.en_cours());
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     EXPECT_EQ(j.pdl.trump, 0);
     EXPECT_EQ(j.score_carte(3, 3, 14), 0);
     ASSERT_TRUE(j.joue(3, 3, 14));
@@ -146,7 +140,7 @@ TEST(JeuDds, JusquAlaDerniereCarte) {
     init_solveur(1);
     EnregistreurAlertes al;
     JeuDds j;
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     for (int k = 0; k < 52; ++k) joue_listee(j);
     EXPECT_TRUE(j.fini());
     EXPECT_EQ(j.leveesEO, 13);
@@ -163,7 +157,7 @@ TEST(JeuDds, JusquAlaDerniereCarte) {
 TEST(JeuDds, RemplitTroisMainsEtUneCourte) {
     init_solveur(1);
     EnregistreurAlertes al;
-    std::string d = une_couleur_chacun();
+    std::string d = donne_une_couleur_chacun();
     for (int i = 5; i < 13; ++i) d[i] = 'V';  // Ouest: five clubs fixed
     JeuDds j;
     ASSERT_TRUE(j.demarre(d.c_str()));
@@ -182,12 +176,12 @@ TEST(JeuDds, MainsInegalesRefuseesSansRienChanger) {
     init_solveur(1);
     EnregistreurAlertes al;
     JeuDds j;
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     ASSERT_TRUE(j.joue(3, 3, 14));
     const PositionDds avant = j.pdl;
 
     // 13, 13, 12, 12: two short hands cannot be completed.
-    std::string d = une_couleur_chacun();
+    std::string d = donne_une_couleur_chacun();
     d[25] = 'V';  // Sud's two of diamonds
     d[12] = 'V';  // Ouest's two of clubs
     EXPECT_FALSE(j.demarre(d.c_str()));
@@ -259,7 +253,7 @@ TEST(JeuDds, RetourApresTroisCartesDonneLEtatApresDeux) {
     EXPECT_EQ(j.leveesEO, eo2);
 
     // Back over a closed trick: the counter goes back too.
-    j.demarre(une_couleur_chacun().c_str());
+    j.demarre(donne_une_couleur_chacun().c_str());
     for (int k = 0; k < 4; ++k) joue_listee(j);
     ASSERT_EQ(j.leveesEO, 1);
     ASSERT_TRUE(j.retour());
@@ -273,7 +267,7 @@ TEST(JeuDds, RetourApresTroisCartesDonneLEtatApresDeux) {
 TEST(JeuDds, ChangerAtoutOuPremierRepartDuDebut) {
     init_solveur(1);
     JeuDds j;
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     joue_listee(j);
     joue_listee(j);
     ASSERT_TRUE(j.change_atout(0));
@@ -341,7 +335,7 @@ TEST(JeuDds, ReouvertureRepartDUnePositionVide) {
     init_solveur(1);
     JeuDds j;
     ASSERT_TRUE(j.change_atout(1));
-    ASSERT_TRUE(j.demarre(une_couleur_chacun().c_str()));
+    ASSERT_TRUE(j.demarre(donne_une_couleur_chacun().c_str()));
     joue_listee(j);
     j.reouvre();
     EXPECT_EQ(j.pdl.trump, 4);

@@ -12,8 +12,7 @@ namespace {
 // Ouest the clubs, Sud the diamonds, Est the hearts, Nord the spades.
 Contraintes une_couleur_chacun(int numero) {
     Contraintes c;
-    const std::string d =
-        std::string(13, 'O') + std::string(13, 'S') + std::string(13, 'E') + std::string(13, 'N');
+    const std::string d = donne_une_couleur_chacun();
     std::memcpy(c.cfixees, d.data(), 52);
     c.numerofixe = numero;
     c.eff();

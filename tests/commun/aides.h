@@ -87,3 +87,11 @@ inline void ecrit_fichier(const std::string& path, const std::string& contenu) {
     std::ofstream f(path, std::ios::binary);
     f << contenu;
 }
+
+// The deal where each seat holds one whole suit: Nord the spades, Est the
+// hearts, Sud the diamonds, Ouest the clubs (card index 13 × block + k,
+// blocks ♣ ♦ ♥ ♠). Its double-dummy results are known without a solver.
+inline std::string donne_une_couleur_chacun() {
+    return std::string(13, 'O') + std::string(13, 'S') + std::string(13, 'E') +
+           std::string(13, 'N');
+}

@@ -37,18 +37,6 @@ constexpr int XM = 1500, YM = 1000;
 constexpr int DAFF = 341, MAFF = 111, X0 = 235;
 constexpr int COL_X[3] = {243, 592, 941};
 
-// Each hand one whole suit: Nord ♠, Est ♥, Sud ♦, Ouest ♣ (card blocks ♣ ♦ ♥ ♠).
-std::string donne_couleurs() {
-    std::string d(52, 'V');
-    for (int i = 0; i < 13; ++i) {
-        d[i] = 'O';
-        d[13 + i] = 'S';
-        d[26 + i] = 'E';
-        d[39 + i] = 'N';
-    }
-    return d;
-}
-
 // Vulnerability of the 16-board cycle: 0 none, 1 N-S, 2 E-O, 3 both.
 int cote_vulnerable(int b) {
     switch (b % 16) {
@@ -126,7 +114,7 @@ protected:
     void SetUp() override {
         calcule_metriques(XM, YM);
         contr = Contraintes();
-        const std::string d = donne_couleurs();
+        const std::string d = donne_une_couleur_chacun();
         std::memcpy(contr.cfixees, d.data(), 52);
         contr.eff();
         config = Config();
@@ -199,7 +187,7 @@ TEST_F(AffichageGui, SevenDealsInRowsOfThreeThreeAndOne) {
         << a.pied->value();
 
     ASSERT_EQ(donnes.size(), 7u);
-    for (const std::string& d : donnes) EXPECT_EQ(d, donne_couleurs());
+    for (const std::string& d : donnes) EXPECT_EQ(d, donne_une_couleur_chacun());
     EXPECT_EQ(serie.vtable.size(), 7u);
     EXPECT_EQ(serie.vresupar.size(), 7u);
     EXPECT_FALSE(serie.avec_tables);
