@@ -27,12 +27,9 @@ ResultatTableau tableau_dds(Contraintes& c) {
     if (r.donne == 0) {
         alerte("Numéro non fixé, on suppose personne vulnérable");
         r.donne = 1;
-    } else if (r.donne < 0) {
-        // A negative number fixes the dealer only and names no board of the
-        // cycle: nobody is vulnerable, as on board 1 (the cycle itself would
-        // read -4 as board 12).
-        r.donne = 1;
     }
+    // A negative number fixes the dealer only: it goes to the par as it is,
+    // and nobody is vulnerable on it.
     par(r.table.res, r.donne, r.par);
     r.ok = true;
     return r;

@@ -19,7 +19,10 @@ int strain_couleur(int d) { return d < 4 ? 3 - d : 4; }
 }  // namespace
 
 bool vul(int seat, int board) {
-    const unsigned b = static_cast<unsigned>(modulo(board, 16));
+    // A negative number names no board of the cycle (it only fixes the
+    // dealer of a constraint set): nobody is vulnerable.
+    if (board < 0) return false;
+    const unsigned b = static_cast<unsigned>(board % 16);
     const unsigned m = (seat & 1) ? vul_eo : vul_ns;
     return (m >> b) & 1u;
 }

@@ -10,7 +10,8 @@
 
 #include "bridge.h"
 
-// True when the seat's side is vulnerable on the board (16-board cycle).
+// True when the seat's side is vulnerable on the board (16-board cycle;
+// board 0 is board 16, a negative number makes nobody vulnerable).
 bool vul(int seat, int board);
 // True when the seat deals the board.
 bool donneur(int seat, int board);

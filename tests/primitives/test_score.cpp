@@ -39,6 +39,9 @@ TEST(Donne, VulnerabiliteDuCycle) {
         EXPECT_EQ(vul(s, 0), vul(s, 16));
         EXPECT_FALSE(vul(s, 1));
         EXPECT_TRUE(vul(s, 4));
+        // A fixed dealer only (numbers -1 .. -4): no side is vulnerable,
+        // although -4 would fall on board 12 of the cycle.
+        for (int b = -4; b <= -1; ++b) EXPECT_FALSE(vul(s, b)) << b;
     }
 }
 
