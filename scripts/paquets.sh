@@ -2,7 +2,7 @@
 # Installs the Debian packages Dralen needs to build, run and test, skipping
 # those already present.
 set -e
-PAQUETS="cmake g++ make libfltk1.3-dev libdds-dev libgtest-dev libbenchmark-dev \
+PAQUETS="cmake g++ make libfltk1.3-dev fluid libdds-dev libgtest-dev libbenchmark-dev \
 xvfb xauth fonts-dejavu-core texlive-latex-base texlive-fonts-recommended poppler-utils"
 manquants=""
 for p in $PAQUETS; do
