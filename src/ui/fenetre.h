@@ -156,6 +156,10 @@ public:
 
     void distribution(double pA, double pAB);
     static void cb_distribution(Fl_Widget*, void* fenetre);
+    Fl_Group* gres_distribution = nullptr;  // its results box, replaced by each computation
+    // Reads the 32 bounds as they stand, computes and shows the results.
+    void calcdistr();
+    static void cb_caldistr(Fl_Widget*, void* fenetre);
 
     // --- hand-evaluation page ---------------------------------------------
     Fl_Group* geval = nullptr;
