@@ -1,0 +1,137 @@
+// Calculation statistics over random deals, and the text of the
+// calculation windows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "aides.h"
+#include "aleatoire.h"
+#include "calcstat.h"
+#include "condouv.h"
+#include "gen.h"
+
+namespace {
+
+Condouv cond(int kind, std::vector<int> params, int seat) {
+    Condouv c;
+    c.id_condition = kind;
+    c.joueur = seat;
+    c.params = std::move(params);
+    return c;
+}
+
+// Keeps the globals a statistic reads and puts them back after the test.
+class CalculeStat : public ::testing::Test {
+protected:
+    void SetUp() override { graine_aleatoire(12); }
+    void TearDown() override {
+        contr = garde_;
+        nbstat = nbstat_;
+        limite = limite_;
+    }
+    Contraintes garde_ = contr;
+    int nbstat_ = nbstat, limite_ = limite;
+};
+
+}  // namespace
+
+TEST(Pourcentage, OneDecimalAndUndefinedOverNothing) {
+    struct Cas {
+        std::int64_t n, total;
+        const char* attendu;
+    };
+    const Cas cas[] = {{1, 3, "33.3"}, {2, 3, "66.7"}, {1, 2, "50"},    {0, 5, "0"},
+                       {5, 5, "100"},  {0, 0, "indéfini"}, {3, 0, "indéfini"},
+                       // 1000 × 10 400 600 would overflow an int.
+                       {5200300, 10400600, "50"}, {10400599, 10400600, "100"}};
+    for (const Cas& k : cas) EXPECT_EQ(pourcentage(k.n, k.total), k.attendu) << k.n << "/" << k.total;
+}
+
+TEST(TexteResultats, LinesOfTheWindow) {
+    EXPECT_EQ(texte_resultats(100, 40, {}, {}, 65),
+              "Nombre de mains : 100\nMains contexte : 40\n\n durée : 1'5''");
+    const std::vector<Calcul> calculs = {Calcul{"paires", "a", false}, Calcul{"rien", "b", false}};
+    EXPECT_EQ(texte_resultats(3, 3, calculs, {1, 0}, 0),
+              "Nombre de mains : 3\nMains contexte : 3\npaires : 1   soit 33.3%\n"
+              "rien : 0   soit 0%\n\n durée : 0'0''");
+    EXPECT_EQ(texte_resultats(8, 0, calculs, {0, 0}, 0),
+              "Nombre de mains : 8\nMains contexte : 0\npaires : 0   soit indéfini\n"
+              "rien : 0   soit indéfini\n\n durée : 0'0''");
+}
+
+TEST_F(CalculeStat, FixedDealAlwaysAndNever) {
+    contr = Contraintes();
+    const std::string d = donne_une_couleur_chacun();
+    std::memcpy(contr.cfixees, d.data(), 52);
+    contr.cocos = {cond(9, {0, 2, 14, 13, 13}, 0)};  // Nord holds the 13 spades
+    contr.calculs = {Calcul{"toujours", "a", false}, Calcul{"jamais", "a !", false}};
+    nbstat = 7;
+    limite = 5;
+    std::vector<int> compteurs;
+    BilanStat b;
+    EXPECT_EQ(calcule_stat(compteurs, &b), 7);
+    EXPECT_EQ(compteurs, std::vector<int>({7, 0}));
+    EXPECT_EQ(b.statut, Statut::ok);
+    EXPECT_EQ(b.tirages, 7);
+
+    // A context the deal never meets: the budget runs out, nothing counted.
+    contr.con = "a !";
+    EXPECT_EQ(calcule_stat(compteurs, &b), 0);
+    EXPECT_EQ(compteurs, std::vector<int>({0, 0}));
+    EXPECT_EQ(b.statut, Statut::budget_epuise);
+    EXPECT_EQ(b.message, message_limite_atteinte);
+    EXPECT_EQ(b.tirages, 32);
+}
+
+TEST_F(CalculeStat, LettersOfCalculationsAndBudget) {
+    contr = Contraintes();
+    contr.cocos = {cond(9, {0, 2, 14, 4, 13}, 2)};  // Sud at least four spades
+    // B copies A; C names itself and D, both false there; D is A again.
+    contr.calculs = {Calcul{"A", "a", false}, Calcul{"B", "A", false},
+                     Calcul{"C", "C D |", false}, Calcul{"D", "a", false}};
+    nbstat = 300;
+    limite = 20;
+    std::vector<int> k;
+    // No context: every draw is accepted.
+    EXPECT_EQ(calcule_stat(k), 300);
+    ASSERT_EQ(k.size(), 4u);
+    EXPECT_GT(k[0], 0);
+    EXPECT_LT(k[0], 300);
+    EXPECT_EQ(k[1], k[0]);
+    EXPECT_EQ(k[2], 0);
+    EXPECT_EQ(k[3], k[0]);
+
+    // The context "Non" is no context; "a" accepts only those deals, on
+    // which A always holds.
+    contr.con = "Non";
+    EXPECT_EQ(calcule_stat(k), 300);
+    contr.con = "a";
+    EXPECT_EQ(calcule_stat(k), 300);
+    EXPECT_EQ(k[0], 300);
+
+    // limite 0: one draw in all.
+    limite = 0;
+    BilanStat b;
+    EXPECT_LE(calcule_stat(k, &b), 1);
+    EXPECT_EQ(b.tirages, 1);
+    EXPECT_EQ(b.statut, Statut::budget_epuise);
+
+    // nbstat below 1: nothing drawn.
+    nbstat = 0;
+    limite = 10;
+    EXPECT_EQ(calcule_stat(k, &b), 0);
+    EXPECT_EQ(b.tirages, 0);
+}
+
+TEST_F(CalculeStat, TemplateThatCannotBeDealtIsRefused) {
+    EnregistreurAlertes rec;
+    contr = Contraintes();
+    for (int i = 0; i < 14; ++i) contr.cfixees[i] = 'N';
+    std::vector<int> k;
+    BilanStat b;
+    EXPECT_EQ(calcule_stat(k, &b), 0);
+    EXPECT_EQ(b.statut, Statut::refuse);
+    EXPECT_EQ(rec.alertes, std::vector<std::string>({b.message}));
+}
