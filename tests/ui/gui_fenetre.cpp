@@ -291,8 +291,7 @@ TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
         "&Contraintes/&Initialiser",   "&Contraintes/&Montrer",
         "&Contraintes/&Choisir",       "&Contraintes/Ajouter calcul",
         "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
-        "&Statistiques/&Calculer",     "&Probabilités/Calculer",
-        "&Probabilités/Distribution",  "&Evaluation",
+        "&Evaluation",
     };
     for (const char* e : entrees) {
         rec.alertes.clear();
