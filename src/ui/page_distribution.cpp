@@ -5,8 +5,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
-#include <FL/Fl_Text_Buffer.H>
-#include <FL/Fl_Text_Display.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -96,16 +94,13 @@ void Fenetre::distribution(double pA, double pAB) {
         begin();
         gdistribution = new Fl_Group(0, 28, w, h - 28);
         new Titrepage("Probabilités de distributions", x0, 40, largeur_page);
-        static Fl_Text_Buffer* aide = nullptr;
-        if (!aide) {
-            aide = new Fl_Text_Buffer;
-            aide->text(aide_distribution);
-        }
-        auto* texte = new Fl_Text_Display(x0, 100, largeur_page, 95);
-        texte->buffer(aide);
-        texte->textsize(15);
-        texte->wrap_mode(Fl_Text_Display::WRAP_AT_BOUNDS, 0);
-        texte->color(coul_fenetre_contr);
+        // A framed box rather than a text display: the help fits whole and
+        // needs no scrollbar.
+        auto* aide = new Fl_Box(x0, 100, largeur_page, 100, aide_distribution);
+        aide->box(FL_DOWN_BOX);
+        aide->color(coul_fenetre_contr);
+        aide->labelsize(15);
+        aide->align(FL_ALIGN_INSIDE | FL_ALIGN_TOP_LEFT | FL_ALIGN_WRAP);
         place_evenement(x0, y_evenements, "Évènement A", 0);
         place_evenement(x0, y_evenements + haut_evenement + ecart_evenements, "Évènement B", 2);
         auto* calculer = new Fl_Button(x0, y_evenements + 2 * (haut_evenement + ecart_evenements),
