@@ -22,14 +22,16 @@ int calcule_stat(std::vector<int>& compteurs, BilanStat* bilan) {
     };
     if (limite < 0 || limite > 31) {
         b.statut = Statut::refuse;
-        b.message = limite < 0 ? "limite ne doit pas être négative" : "limite ne doit pas dépasser 31";
+        b.message =
+            limite < 0 ? "limite ne doit pas être négative" : "limite ne doit pas dépasser 31";
         alerte(b.message);
         return fin(0);
     }
     if (nbstat < 1) return fin(0);
     if (!template_complet(contr)) {
         b.statut = Statut::refuse;
-        b.message = "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée";
+        b.message =
+            "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée";
         alerte(b.message);
         return fin(0);
     }
@@ -69,7 +71,8 @@ int calcule_stat(std::vector<int>& compteurs, BilanStat* bilan) {
 std::string pourcentage(std::int64_t count, std::int64_t total) {
     if (total == 0) return "indéfini";
     // In double: 1000 × count passes an int for the counts of an enumeration.
-    const double dixiemes = std::round(1000.0 * static_cast<double>(count) / static_cast<double>(total));
+    const double dixiemes =
+        std::round(1000.0 * static_cast<double>(count) / static_cast<double>(total));
     std::ostringstream o;
     o.imbue(std::locale::classic());
     o << dixiemes / 10.0;

@@ -101,7 +101,8 @@ struct Tranche {
 std::uint64_t combinaisons(int n, int t) {
     if (t < 0 || t > n) return 0;
     std::uint64_t r = 1;
-    for (int i = 1; i <= t; ++i) r = r * static_cast<std::uint64_t>(n - t + i) / static_cast<std::uint64_t>(i);
+    for (int i = 1; i <= t; ++i)
+        r = r * static_cast<std::uint64_t>(n - t + i) / static_cast<std::uint64_t>(i);
     return r;
 }
 

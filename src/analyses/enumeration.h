@@ -16,8 +16,7 @@
 using Comptes = std::vector<std::int64_t>;
 
 // What a template must hold for the enumeration.
-inline constexpr const char* message_deux_jeux =
-    "Le calcul nécessite exactement 2 jeux complets";
+inline constexpr const char* message_deux_jeux = "Le calcul nécessite exactement 2 jeux complets";
 inline constexpr const char* message_trop_de_cartes =
     "Un joueur a plus de 13 cartes fixées : calcul impossible";
 inline constexpr const char* message_libres =

@@ -7,6 +7,7 @@
 #include <FL/Fl_Output.H>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -39,7 +40,7 @@ int x_page(int largeur_fenetre) { return std::max(10, (largeur_fenetre - largeur
 // Stores the bound an input holds: data = 8 × row + 2 × suit + (1 for a
 // maximum). A length lies in 0..13, so a value outside is brought back into
 // it, and the field shows what was taken.
-void prend_borne(Fl_Int_Input* in, long data) {
+void prend_borne(Fl_Int_Input* in, std::intptr_t data) {
     const int row = static_cast<int>(data / 8);
     const int suit = static_cast<int>(data % 8 / 2);
     const int v = std::atoi(in->value());
@@ -49,7 +50,7 @@ void prend_borne(Fl_Int_Input* in, long data) {
 }
 
 void cb_mM(Fl_Widget* w, void* data) {
-    prend_borne(static_cast<Fl_Int_Input*>(w), reinterpret_cast<long>(data));
+    prend_borne(static_cast<Fl_Int_Input*>(w), reinterpret_cast<std::intptr_t>(data));
 }
 
 // One event box: the suit headers, "Min"/"Max", and the inputs of two rows.
@@ -78,7 +79,8 @@ void place_evenement(int x, int y, const char* titre, int premiere_ligne) {
                 const int v = m ? maxis[row][s] : minis[row][s];
                 in->value((" " + std::to_string(v)).c_str());
                 in->when(FL_WHEN_ENTER_KEY_ALWAYS);
-                in->callback(cb_mM, reinterpret_cast<void*>(static_cast<long>(8 * row + 2 * s + m)));
+                const std::intptr_t data = 8 * row + 2 * s + m;
+                in->callback(cb_mM, reinterpret_cast<void*>(data));
             }
     }
 }
@@ -152,10 +154,13 @@ void Fenetre::calcdistr() {
         for (int i = 0; i < gdistribution->children(); ++i) {
             Fl_Widget* c = gdistribution->child(i);
             if (c->callback() == cb_mM)
-                prend_borne(static_cast<Fl_Int_Input*>(c), reinterpret_cast<long>(c->user_data()));
+                prend_borne(static_cast<Fl_Int_Input*>(c),
+                            reinterpret_cast<std::intptr_t>(c->user_data()));
         }
     const ProbasDistribution p = calcule_distribution(minis, maxis);
     distribution(p.pA, p.pAB);
 }
 
-void Fenetre::cb_caldistr(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->calcdistr(); }
+void Fenetre::cb_caldistr(Fl_Widget*, void* fenetre) {
+    static_cast<Fenetre*>(fenetre)->calcdistr();
+}

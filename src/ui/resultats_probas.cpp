@@ -13,8 +13,8 @@ Fl_Window* affiche_probas() {
     traite_fix(counts);
     const long secondes = static_cast<long>(std::difftime(std::time(nullptr), debut));
     const std::vector<std::int64_t> calculs(counts.begin() + 2, counts.end());
-    return fenetre_resultats("Résultats probas",
-                             texte_resultats(counts[0], counts[1], contr.calculs, calculs, secondes));
+    return fenetre_resultats("Résultats probas", texte_resultats(counts[0], counts[1],
+                                                                 contr.calculs, calculs, secondes));
 }
 
 void cb_probas(Fl_Widget*, void*) { affiche_probas(); }

@@ -43,9 +43,9 @@ Fl_Window* affiche_sur() {
     const long secondes = static_cast<long>(std::difftime(std::time(nullptr), debut));
     for (std::size_t i = 0; i < compteurs.size(); ++i)
         std::cout << "compteurs[" << i << "]=" << compteurs[i] << std::endl;
-    std::string texte = texte_resultats(nbstat, n, contr.calculs,
-                                        std::vector<std::int64_t>(compteurs.begin(), compteurs.end()),
-                                        secondes);
+    std::string texte =
+        texte_resultats(nbstat, n, contr.calculs,
+                        std::vector<std::int64_t>(compteurs.begin(), compteurs.end()), secondes);
     // The counts still stand over the deals accepted; say why they are fewer.
     if (bilan.statut == Statut::budget_epuise) texte += "\n\n" + bilan.message;
     return fenetre_resultats("Résultats statistique", texte);

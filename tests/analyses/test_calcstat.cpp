@@ -42,11 +42,18 @@ TEST(Pourcentage, OneDecimalAndUndefinedOverNothing) {
         std::int64_t n, total;
         const char* attendu;
     };
-    const Cas cas[] = {{1, 3, "33.3"}, {2, 3, "66.7"}, {1, 2, "50"},    {0, 5, "0"},
-                       {5, 5, "100"},  {0, 0, "indéfini"}, {3, 0, "indéfini"},
+    const Cas cas[] = {{1, 3, "33.3"},
+                       {2, 3, "66.7"},
+                       {1, 2, "50"},
+                       {0, 5, "0"},
+                       {5, 5, "100"},
+                       {0, 0, "indéfini"},
+                       {3, 0, "indéfini"},
                        // 1000 × 10 400 600 would overflow an int.
-                       {5200300, 10400600, "50"}, {10400599, 10400600, "100"}};
-    for (const Cas& k : cas) EXPECT_EQ(pourcentage(k.n, k.total), k.attendu) << k.n << "/" << k.total;
+                       {5200300, 10400600, "50"},
+                       {10400599, 10400600, "100"}};
+    for (const Cas& k : cas)
+        EXPECT_EQ(pourcentage(k.n, k.total), k.attendu) << k.n << "/" << k.total;
 }
 
 TEST(TexteResultats, LinesOfTheWindow) {
@@ -89,8 +96,8 @@ TEST_F(CalculeStat, LettersOfCalculationsAndBudget) {
     contr = Contraintes();
     contr.cocos = {cond(9, {0, 2, 14, 4, 13}, 2)};  // Sud at least four spades
     // B copies A; C names itself and D, both false there; D is A again.
-    contr.calculs = {Calcul{"A", "a", false}, Calcul{"B", "A", false},
-                     Calcul{"C", "C D |", false}, Calcul{"D", "a", false}};
+    contr.calculs = {Calcul{"A", "a", false}, Calcul{"B", "A", false}, Calcul{"C", "C D |", false},
+                     Calcul{"D", "a", false}};
     nbstat = 300;
     limite = 20;
     std::vector<int> k;

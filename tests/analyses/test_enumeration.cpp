@@ -32,12 +32,15 @@ Contraintes ensemble(const std::string& fixees) {
 }
 
 // Nord and Sud complete (the spades and the hearts), the rest free.
-std::string nord_sud() { return std::string(26, 'V') + std::string(13, 'S') + std::string(13, 'N'); }
+std::string nord_sud() {
+    return std::string(26, 'V') + std::string(13, 'S') + std::string(13, 'N');
+}
 
 }  // namespace
 
 TEST(PorteTournante, VisitsEverySubsetOnceOneSwapAtATime) {
-    const int cas[][2] = {{5, 0}, {5, 5}, {6, 1}, {6, 2}, {7, 3}, {8, 4}, {10, 5}, {12, 7}, {13, 12}};
+    const int cas[][2] = {{5, 0}, {5, 5},  {6, 1},  {6, 2},  {7, 3},
+                          {8, 4}, {10, 5}, {12, 7}, {13, 12}};
     for (const auto& nt : cas) {
         const int n = nt[0], t = nt[1];
         std::uint32_t courant = 0;
@@ -59,7 +62,8 @@ TEST(PorteTournante, VisitsEverySubsetOnceOneSwapAtATime) {
                 ++visites;
             });
         std::size_t attendu = 0;
-        for (std::uint32_t m = 0; m < (1u << n); ++m) attendu += std::bitset<32>(m).count() == std::size_t(t);
+        for (std::uint32_t m = 0; m < (1u << n); ++m)
+            attendu += std::bitset<32>(m).count() == std::size_t(t);
         EXPECT_EQ(visites, attendu) << n << " " << t;
         EXPECT_EQ(vus.size(), attendu) << n << " " << t;
     }
@@ -70,8 +74,8 @@ TEST(TraiteFix, CountsAndRefusalsOfTemplates) {
     for (int i = 0; i < 12; ++i) est_ouest_12[i] = 'E';
     for (int i = 12; i < 24; ++i) est_ouest_12[i] = 'O';
     std::string un_complet = std::string(39, 'V') + std::string(13, 'N');
-    std::string trois_complets = std::string(13, 'V') + std::string(13, 'E') + std::string(13, 'S') +
-                                 std::string(13, 'N');
+    std::string trois_complets =
+        std::string(13, 'V') + std::string(13, 'E') + std::string(13, 'S') + std::string(13, 'N');
     std::string quatorze = nord_sud();
     quatorze[0] = 'N';
     struct Cas {
@@ -80,10 +84,8 @@ TEST(TraiteFix, CountsAndRefusalsOfTemplates) {
         const char* alerte;
     };
     const Cas cas[] = {
-        {nord_sud(), 10400600, nullptr},
-        {est_ouest_12, 2, nullptr},
-        {un_complet, 0, message_deux_jeux},
-        {trois_complets, 0, message_deux_jeux},
+        {nord_sud(), 10400600, nullptr},       {est_ouest_12, 2, nullptr},
+        {un_complet, 0, message_deux_jeux},    {trois_complets, 0, message_deux_jeux},
         {quatorze, 0, message_trop_de_cartes},
     };
     for (const Cas& k : cas)
@@ -118,8 +120,8 @@ TEST(TraiteFix, AgreesWithABruteForceCount) {
                cond(3, {0, 0, 5, 11, 37}, 3)};  // b: Ouest at least 11 points
     c.con = "a b |";
     // C names itself, D a later calculation: both read false there.
-    c.calculs = {Calcul{"A", "a b &", false}, Calcul{"B", "A !", false}, Calcul{"C", "C a |", false},
-                 Calcul{"D", "E b &", false}, Calcul{"E", "b", false}};
+    c.calculs = {Calcul{"A", "a b &", false}, Calcul{"B", "A !", false},
+                 Calcul{"C", "C a |", false}, Calcul{"D", "E b &", false}, Calcul{"E", "b", false}};
 
     // contexte, one deal at a time on the current set, adds up as well.
     const Contraintes garde = contr;

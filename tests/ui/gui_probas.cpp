@@ -6,6 +6,7 @@
 #include <FL/Fl_Multiline_Output.H>
 #include <FL/Fl_Output.H>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -59,14 +60,16 @@ protected:
     }
     // The bound input of data 8 × row + 2 × suit + (1 for a maximum).
     Fl_Int_Input* borne(int row, int suit, bool maxi) {
-        const long data = 8 * row + 2 * suit + (maxi ? 1 : 0);
+        const std::intptr_t data = 8 * row + 2 * suit + (maxi ? 1 : 0);
         for (int i = 0; i < fen->gdistribution->children(); ++i)
             if (auto* in = dynamic_cast<Fl_Int_Input*>(fen->gdistribution->child(i)))
-                if (reinterpret_cast<long>(in->user_data()) == data) return in;
+                if (reinterpret_cast<std::intptr_t>(in->user_data()) == data) return in;
         ADD_FAILURE() << "no input " << data;
         return nullptr;
     }
-    void tape(int row, int suit, bool maxi, const char* texte) { borne(row, suit, maxi)->value(texte); }
+    void tape(int row, int suit, bool maxi, const char* texte) {
+        borne(row, suit, maxi)->value(texte);
+    }
     void calcule() {
         for (int i = 0; i < fen->gdistribution->children(); ++i)
             if (auto* b = dynamic_cast<Fl_Button*>(fen->gdistribution->child(i)))
@@ -181,19 +184,22 @@ TEST_F(ProbasGui, CalculationWindows) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "compteurs[0]=4\ncompteurs[1]=0\n");
     const std::string stat = fenetre_texte("Résultats statistique");
     EXPECT_EQ(stat.rfind("Nombre de mains : 4\nMains contexte : 4\n"
-                         "toujours : 4   soit 100%\njamais : 0   soit 0%\n\n durée : ", 0),
+                         "toujours : 4   soit 100%\njamais : 0   soit 0%\n\n durée : ",
+                         0),
               0u)
         << stat;
 
     // Enumeration: Est and Ouest hold 12 each, 2 deals.
     std::string e(52, 'V');
-    for (int i = 0; i < 52; ++i) e[i] = i < 12 ? 'E' : i < 24 ? 'O' : i < 26 ? 'V' : i < 39 ? 'S' : 'N';
+    for (int i = 0; i < 52; ++i)
+        e[i] = i < 12 ? 'E' : i < 24 ? 'O' : i < 26 ? 'V' : i < 39 ? 'S' : 'N';
     std::memcpy(contr.cfixees, e.data(), 52);
     contr.cocos.clear();
     contr.calculs.clear();
     choisit("&Probabilités/Calculer");
     std::string probas = fenetre_texte("Résultats probas");
-    EXPECT_EQ(probas.rfind("Nombre de mains : 2\nMains contexte : 2\n\n durée : ", 0), 0u) << probas;
+    EXPECT_EQ(probas.rfind("Nombre de mains : 2\nMains contexte : 2\n\n durée : ", 0), 0u)
+        << probas;
     EXPECT_TRUE(rec.alertes.empty());
 
     // One complete hand: the alert, and a window of zero counts.
@@ -208,6 +214,7 @@ TEST_F(ProbasGui, CalculationWindows) {
     choisit("&Probabilités/Calculer");
     EXPECT_EQ(rec.alertes, std::vector<std::string>({message_deux_jeux}));
     probas = fenetre_texte("Résultats probas");
-    EXPECT_EQ(probas.rfind("Nombre de mains : 0\nMains contexte : 0\nx : 0   soit indéfini\n", 0), 0u)
+    EXPECT_EQ(probas.rfind("Nombre de mains : 0\nMains contexte : 0\nx : 0   soit indéfini\n", 0),
+              0u)
         << probas;
 }
