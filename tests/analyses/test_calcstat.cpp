@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../generation/jeux.h"
 #include "aides.h"
 #include "aleatoire.h"
 #include "calcstat.h"
@@ -13,14 +14,6 @@
 #include "gen.h"
 
 namespace {
-
-Condouv cond(int kind, std::vector<int> params, int seat) {
-    Condouv c;
-    c.id_condition = kind;
-    c.joueur = seat;
-    c.params = std::move(params);
-    return c;
-}
 
 // Keeps the globals a statistic reads and puts them back after the test.
 class CalculeStat : public ::testing::Test {

@@ -9,20 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "../generation/jeux.h"
 #include "aides.h"
 #include "condouv.h"
 #include "enumeration.h"
 #include "generateur.h"
 
 namespace {
-
-Condouv cond(int kind, std::vector<int> params, int seat) {
-    Condouv c;
-    c.id_condition = kind;
-    c.joueur = seat;
-    c.params = std::move(params);
-    return c;
-}
 
 Contraintes ensemble(const std::string& fixees) {
     Contraintes c;
