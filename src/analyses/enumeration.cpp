@@ -72,8 +72,8 @@ bool prepare(const Contraintes& c, Partage& p) {
         alerte(message_deux_jeux);
         return false;
     }
-    // The open seat holding more fixed cards takes the choices: fewer of
-    // them, so fewer changes per deal. Ties go to the earlier seat.
+    // The open seat holding more fixed cards, which needs the fewer free
+    // cards, takes the enumerated choices; ties go to the earlier seat.
     int ouverts[2], k = 0;
     for (int s = 0; s < 4; ++s)
         if (fixes[s] < 13) ouverts[k++] = s;
