@@ -6,6 +6,7 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -279,8 +280,9 @@ void Fenetre::ini_gcontr() {
     ialg->align(FL_ALIGN_TOP_LEFT);
     ialg->callback(cb_alg);
 
-    inbstat = new Fl_Int_Input(91, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
-    inbstat->align(FL_ALIGN_TOP);
+    // Its long label starts at the column's edge, where it is read whole.
+    inbstat = new Fl_Int_Input(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
+    inbstat->align(FL_ALIGN_TOP_LEFT);
     inbstat->value(std::to_string(nbstat).c_str());
     inbstat->callback(cb_inbdonnes);
 
@@ -364,6 +366,11 @@ void Fenetre::cb_choisir_contr(Fl_Widget*, void* fenetre) {
 }
 
 void Fenetre::enr_contr() {
+    // A menu entry does not take the focus: the field being edited has not
+    // called back yet, and what it shows is what the user means to save.
+    if (Fl_Widget* f = Fl::focus())
+        if (gcontr && gcontr->contains(f) && dynamic_cast<Fl_Input_*>(f) && f->changed())
+            f->do_callback();
     const std::string path = choisir_fichier("Choisissez un nom de fichier", "*", contr.nom);
     if (path.empty()) return;
     // A file that could not be written keeps the name of the one that was.
