@@ -68,6 +68,9 @@ const char* label_donneur(int numerofixe) {
 Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
                                const char* const* lignes, int n, Fl_Callback* cb) {
     auto* l = new Fl_Select_Browser(x, y, w, h);
+    // Small enough for "16 O/EO" beside the scroll bar: no sideways scrolling.
+    l->textsize(13);
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
     for (int i = 0; i < n; ++i) l->add(lignes[i]);
     l->callback(cb, bouton);
     l->hide();
@@ -283,6 +286,8 @@ void Fenetre::ini_gcontr() {
     // Its long label starts at the column's edge, where it is read whole.
     inbstat = new Fl_Int_Input(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
     inbstat->align(FL_ALIGN_TOP_LEFT);
+    // The label must end before the lists on a 1366-pixel screen.
+    inbstat->labelsize(12);
     inbstat->value(std::to_string(nbstat).c_str());
     inbstat->callback(cb_inbdonnes);
 
