@@ -522,3 +522,29 @@ TEST_F(ContraintesGui, TheExampleFixedDealIsAnalysedAfterChoisir) {
 }
 
 }  // namespace
+namespace {
+
+// What is typed in a field and not yet confirmed by leaving it is kept when
+// a menu entry rebuilds the page or a list.
+TEST_F(ContraintesGui, AFieldBeingEditedKeepsItsTextWhenThePageChanges) {
+    contr.calculs = {Calcul{}};
+    choisit("&Contraintes/&Montrer");
+    struct Cas {
+        Fl_Input* champ;
+        const char* entree;
+        std::string (*stocke)();
+    };
+    const Cas cas[] = {
+        {champ_calcul(0, "nom"), "&Contraintes/Ajouter calcul", [] { return contr.calculs[0].nom; }},
+        {fen->ialg, "&Contraintes/&Montrer", [] { return contr.con; }},
+    };
+    for (const Cas& c : cas) {
+        c.champ->value("abc");
+        c.champ->set_changed();
+        ASSERT_TRUE(c.champ->take_focus());
+        choisit(c.entree);
+        EXPECT_EQ(c.stocke(), "abc") << c.entree;
+    }
+}
+
+}  // namespace
