@@ -84,7 +84,9 @@ protected:
             if (l->size() == lignes) return l;
         return nullptr;
     }
-    static Fl_Button* bouton_de(Fl_Select_Browser* l) { return static_cast<Fl_Button*>(l->user_data()); }
+    static Fl_Button* bouton_de(Fl_Select_Browser* l) {
+        return static_cast<Fl_Button*>(l->user_data());
+    }
     void pique(Fl_Select_Browser* l, int ligne) {
         l->deselect();
         if (ligne > 0) l->select(ligne);
@@ -117,40 +119,28 @@ protected:
 TEST_F(ContraintesGui, CardsAreFixedFreedAndRefusedFromTheChooser) {
     const int roi_coeur = index_carte(2, 1);
     contr.cfixees[roi_coeur] = 'S';
+    for (int k = 0; k < 13; ++k) contr.cfixees[index_carte(3, k)] = 'E';  // Est: 13 spades
     choisit("&Contraintes/&Montrer");
-    ASSERT_TRUE(page_visible());
     const std::string avant = fixees();
 
-    // Nord presses the king of hearts that Sud holds.
+    // Nord presses the king of hearts that Sud holds; Est a 14th card.
     Fl_Button* nord = carte(0, 1, 1);
     ASSERT_NE(nord, nullptr);
-    EXPECT_STREQ(nord->label(), "R");
     nord->do_callback();
-    EXPECT_EQ(rec.alertes, Alertes({"R de cœur déjà présent en S\n"}));
+    carte(1, 3, 0)->do_callback();
+    EXPECT_EQ(rec.alertes, Alertes({"R de cœur déjà présent en S\n", "Est a déjà 13 cartes fixées"}));
     EXPECT_EQ(fixees(), avant);
     EXPECT_EQ(nord->value(), 1);
 
     // Sud frees it, then Nord takes it.
-    Fl_Button* sud = carte(2, 1, 1);
-    EXPECT_EQ(sud->value(), 0);
-    sud->do_callback();
+    carte(2, 1, 1)->do_callback();
     EXPECT_EQ(contr.cfixees[roi_coeur], 'V');
-    EXPECT_EQ(sud->value(), 1);
+    EXPECT_EQ(carte(2, 1, 1)->value(), 1);
     nord->do_callback();
     EXPECT_EQ(contr.cfixees[roi_coeur], 'N');
     EXPECT_EQ(nord->value(), 0);
-    EXPECT_EQ(contr.nbmarquees[2], 1);  // counted for Nord (order Sud, Ouest, Nord, Est)
-    EXPECT_EQ(rec.alertes.size(), 1u);
-
-    // Est holds 13 spades: a 14th card is refused.
-    for (int k = 0; k < 13; ++k) contr.cfixees[index_carte(3, k)] = 'E';
-    choisit("&Contraintes/&Montrer");
-    rec.alertes.clear();
-    const std::string treize = fixees();
-    carte(1, 3, 0)->do_callback();  // ♣A to Est
-    EXPECT_EQ(rec.alertes, Alertes({"Est a déjà 13 cartes fixées"}));
-    EXPECT_EQ(fixees(), treize);
-    EXPECT_EQ(carte(1, 3, 0)->value(), 1);
+    EXPECT_EQ(contr.nbmarquees[2], 1);  // Nord's count (order Sud, Ouest, Nord, Est)
+    EXPECT_EQ(rec.alertes.size(), 2u);
 }
 
 TEST_F(ContraintesGui, ThreeFullHandsGiveTheFourthTheRestWhenThePageIsBuilt) {
@@ -160,8 +150,6 @@ TEST_F(ContraintesGui, ThreeFullHandsGiveTheFourthTheRestWhenThePageIsBuilt) {
     choisit("&Contraintes/&Montrer");
     EXPECT_EQ(fixees(), donne_une_couleur_chacun());
     for (int k = 0; k < 13; ++k) EXPECT_EQ(carte(3, 3, k)->value(), 0) << k;  // held by Ouest
-    EXPECT_EQ(carte(3, 0, 0)->value(), 1);
-    EXPECT_TRUE(rec.alertes.empty());
 }
 
 TEST_F(ContraintesGui, NumberingFollowsTheRadioButtonsAndTheLists) {
@@ -169,53 +157,40 @@ TEST_F(ContraintesGui, NumberingFollowsTheRadioButtonsAndTheLists) {
     Fl_Select_Browser* planches = liste(16);
     Fl_Select_Browser* donneurs = liste(4);
     ASSERT_TRUE(planches && donneurs);
-    Fl_Button* bnum = bouton_de(planches);
-    Fl_Button* bdon = bouton_de(donneurs);
     EXPECT_STREQ(planches->text(12), "12 O/NS");
 
     radio("numéro fixe");
     EXPECT_EQ(contr.numerofixe, 0);  // no board picked yet
-
-    bnum->do_callback();
-    EXPECT_TRUE(planches->Fl_Widget::visible());
+    bouton_de(planches)->do_callback();
     pique(planches, 0);  // a click that selects no line
     EXPECT_EQ(contr.numerofixe, 0);
     EXPECT_TRUE(planches->Fl_Widget::visible());
     pique(planches, 12);
     EXPECT_EQ(contr.numerofixe, 12);
-    EXPECT_STREQ(bnum->label(), "12");
+    EXPECT_STREQ(bouton_de(planches)->label(), "12");
     EXPECT_FALSE(planches->Fl_Widget::visible());
 
     // A dealer picked in another mode only relabels its button.
-    bdon->do_callback();
     pique(donneurs, 3);
-    EXPECT_STREQ(bdon->label(), "sud");
+    EXPECT_STREQ(bouton_de(donneurs)->label(), "sud");
     EXPECT_EQ(contr.numerofixe, 12);
     radio("donneur");
-    EXPECT_EQ(contr.numerofixe, 12);
     pique(donneurs, 3);
     EXPECT_EQ(contr.numerofixe, -3);
-
     radio("numérotées à partir de 1");
     EXPECT_EQ(contr.numerofixe, 0);
-    EXPECT_TRUE(rec.alertes.empty());
 }
 
 TEST_F(ContraintesGui, ThePageShowsTheSetsNumbering) {
     struct Cas {
         int numerofixe;
-        const char* radio;
-        const char* planche;
-        const char* donneur;
+        const char *radio, *planche, *donneur;
     };
     // 20 and -7 cannot come from a file (the reader refuses them) but can
     // from a set built in memory: no button names a board that is not one.
-    const Cas cas[] = {
-        {0, "numérotées à partir de 1", "", ""}, {12, "numéro fixe", "12", ""},
-        {16, "numéro fixe", "16", ""},           {-2, "donneur", "", "est"},
-        {-4, "donneur", "", "ouest"},            {20, "numéro fixe", "", ""},
-        {-7, "donneur", "", ""},
-    };
+    const Cas cas[] = {{0, "numérotées à partir de 1", "", ""}, {12, "numéro fixe", "12", ""},
+                       {-2, "donneur", "", "est"},              {20, "numéro fixe", "", ""},
+                       {-7, "donneur", "", ""}};
     for (const Cas& c : cas) {
         contr.numerofixe = c.numerofixe;
         choisit("&Contraintes/&Montrer");
@@ -223,39 +198,30 @@ TEST_F(ContraintesGui, ThePageShowsTheSetsNumbering) {
             EXPECT_EQ(r->value(), std::string(r->label()) == c.radio) << c.numerofixe << r->label();
         EXPECT_STREQ(bouton_de(liste(16))->label(), c.planche) << c.numerofixe;
         EXPECT_STREQ(bouton_de(liste(4))->label(), c.donneur) << c.numerofixe;
-        EXPECT_EQ(contr.numerofixe, c.numerofixe);
     }
 }
 
 TEST_F(ContraintesGui, ContextLettersThatNameNoConditionAreReported) {
     contr.cocos = {Condouv{0, 2, {0, 14, 0}}, Condouv{0, 0, {0, 14, 0}}};
     choisit("&Contraintes/&Montrer");
-    struct Cas {
-        const char* texte;
-        std::size_t alertes;
-    };
-    const Cas cas[] = {{"a&b", 0}, {"a&c", 1}, {"a|b|z", 1}, {"!A", 0},
-                       {"a & b", 0}, {"c d &", 2}, {"a{b}~", 3}, {"é a", 0}};
-    for (const Cas& c : cas) {
+    const std::pair<const char*, std::size_t> cas[] = {
+        {"a&b", 0}, {"a&c", 1}, {"a|b|z", 1}, {"!A", 0}, {"a & b", 0}, {"a{b}~", 3}, {"é a", 0}};
+    for (const auto& [texte, n] : cas) {
         rec.alertes.clear();
-        tape(fen->ialg, c.texte);
-        EXPECT_EQ(rec.alertes, Alertes(c.alertes, "Coco inexistante")) << c.texte;
-        EXPECT_EQ(contr.con, c.texte);  // stored whatever the alerts
+        tape(fen->ialg, texte);
+        EXPECT_EQ(rec.alertes, Alertes(n, "Coco inexistante")) << texte;
+        EXPECT_EQ(contr.con, texte);  // stored whatever the alerts
     }
 }
 
 TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
-    contr.cocos = {Condouv{0, 2, {0, 14, 0}}, Condouv{0, 0, {0, 14, 0}},
-                   Condouv{0, 1, {0, 14, 0}}};
+    contr.cocos.assign(3, Condouv{0, 2, {0, 14, 0}});
     // Before any page: the entry builds it.
     choisit("&Contraintes/Ajouter calcul");
     ASSERT_TRUE(page_visible());
     ASSERT_EQ(contr.calculs.size(), 1u);
-    ASSERT_NE(fen->gcalculs, nullptr);
     EXPECT_EQ(fen->gcalculs->y(), 370 + 33 * 3);
     EXPECT_EQ(fen->gcalculs->h(), 41);
-    EXPECT_NE(par_label<Fl_Box>(fen->gcalculs, "A"), nullptr);
-    EXPECT_STREQ(champ_calcul(0, "nom")->value(), "");
     EXPECT_STREQ(champ_calcul(0, "algèbre")->value(), "");
 
     tape(champ_calcul(0, "nom"), "nb piques");
@@ -263,10 +229,8 @@ TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
     EXPECT_STREQ(champ_calcul(0, "nom")->value(), "nb piques");
     tape(champ_calcul(0, "algèbre"), "a & !b");
     EXPECT_EQ(contr.calculs[0].alg, "a & !b");
-
     choisit("&Contraintes/Ajouter calcul");
     tape(champ_calcul(1, "nom"), "deux");
-    EXPECT_EQ(fen->gcalculs->h(), 33 * 2 + 8);
 
     // Refused while a condition is open.
     env.page = "ajoute";
@@ -274,17 +238,19 @@ TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
     EXPECT_EQ(rec.alertes, Alertes({OUVERTE}));
     EXPECT_EQ(contr.calculs.size(), 2u);
 
-    // Deleting A: the former B is shown as A. No formula names a calculation.
+    // Deleting A: the former B is shown as A.
     env.page = "montrer";
-    rec.alertes.clear();
     par_label<Fl_Button>(fen->gcalculs, "X")->do_callback();
     Fl::check();
     ASSERT_EQ(contr.calculs.size(), 1u);
-    EXPECT_EQ(contr.calculs[0].nom, "deux");
     EXPECT_STREQ(champ_calcul(0, "nom")->value(), "deux");
     EXPECT_EQ(par_label<Fl_Box>(fen->gcalculs, "B"), nullptr);
-    EXPECT_TRUE(rec.alertes.empty());
-    EXPECT_EQ(env.page, "montrer");
+
+    // A 27th is refused.
+    contr.calculs.assign(26, Calcul{});
+    choisit("&Contraintes/Ajouter calcul");
+    EXPECT_EQ(contr.calculs.size(), 26u);
+    EXPECT_EQ(rec.alertes.size(), 2u);
 }
 
 TEST_F(ContraintesGui, DeletingACalculationWarnsWhenLaterFormulasNameShiftedLetters) {
@@ -314,15 +280,6 @@ TEST_F(ContraintesGui, DeletingACalculationWarnsWhenLaterFormulasNameShiftedLett
     }
 }
 
-TEST_F(ContraintesGui, ATwentySeventhCalculationIsRefused) {
-    contr.calculs.assign(26, Calcul{});
-    choisit("&Contraintes/&Montrer");
-    choisit("&Contraintes/Ajouter calcul");
-    ASSERT_EQ(rec.alertes.size(), 1u);
-    EXPECT_EQ(contr.calculs.size(), 26u);
-    EXPECT_NE(par_label<Fl_Box>(fen->gcalculs, "Z"), nullptr);
-}
-
 TEST_F(ContraintesGui, ASetSavedResetAndLoadedComesBackWhole) {
     contr = ensemble_complet();
     const std::string attendu = texte_contraintes(contr, "contraintes/essai");
@@ -336,15 +293,12 @@ TEST_F(ContraintesGui, ASetSavedResetAndLoadedComesBackWhole) {
     choisit("&Contraintes/&Enregistrer");
     EXPECT_EQ(choix.titres.back(), "Choisissez un nom de fichier");
     EXPECT_EQ(choix.initiaux.back(), "vides");
-    EXPECT_EQ(contr.nom, "contraintes/essai");
     EXPECT_STREQ(fen->input_contr->value(), "contraintes/essai");
     EXPECT_EQ(lit_fichier("contraintes/essai"), attendu);
 
     choisit("&Contraintes/&Initialiser");
     EXPECT_TRUE(page_visible());
-    EXPECT_EQ(contr.nom, "vides");
-    EXPECT_EQ(fixees(), std::string(52, 'V'));
-    EXPECT_TRUE(contr.cocos.empty() && contr.calculs.empty() && contr.con.empty());
+    EXPECT_EQ(texte_contraintes(contr, "x"), texte_contraintes(Contraintes(), "x"));
     EXPECT_STREQ(fen->ialg->value(), "");
 
     choisit("&Contraintes/&Choisir");
@@ -353,21 +307,19 @@ TEST_F(ContraintesGui, ASetSavedResetAndLoadedComesBackWhole) {
     EXPECT_EQ(contr.nom, "contraintes/essai");
     EXPECT_TRUE(page_visible());
     EXPECT_STREQ(fen->ialg->value(), "a ! b &");
-    EXPECT_STREQ(fen->input_contr->value(), "contraintes/essai");
     EXPECT_EQ(fen->gcocos->h(), 33 * 2 + 8);
     EXPECT_STREQ(champ_calcul(1, "nom")->value(), "deux");
     EXPECT_STREQ(bouton_de(liste(4))->label(), "sud");
     EXPECT_EQ(carte(2, 0, 0)->value(), 0);  // ♠A held by Sud
     EXPECT_TRUE(rec.alertes.empty());
-    EXPECT_EQ(env.page, "montrer");
 }
 
-TEST_F(ContraintesGui, AFileThatCannotBeLoadedKeepsTheCurrentSet) {
+TEST_F(ContraintesGui, FailedLoadsAndSavesKeepTheSetAndItsName) {
     ecrit_fichier("contraintes/faux", "fichier_de_contraintes\nnumero 40\n");
     contr = ensemble_complet();
     const std::string avant = texte_contraintes(contr, "x");
     choisit("&Contraintes/&Montrer");
-    ReponsesChoix choix({"contraintes/faux", "contraintes/absent"});
+    ReponsesChoix choix({"contraintes/faux", "contraintes/absent", "pas/de/dossier/essai"});
     for (const char* chemin : {"contraintes/faux", "contraintes/absent"}) {
         rec.alertes.clear();
         choisit("&Contraintes/&Choisir");
@@ -377,20 +329,16 @@ TEST_F(ContraintesGui, AFileThatCannotBeLoadedKeepsTheCurrentSet) {
         EXPECT_EQ(texte_contraintes(contr, "x"), avant) << chemin;
         EXPECT_TRUE(page_visible()) << chemin;
     }
-}
-
-TEST_F(ContraintesGui, ASaveThatFailsKeepsTheName) {
-    ReponsesChoix choix({"pas/de/dossier/essai", ""});
-    choisit("&Contraintes/&Montrer");
+    rec.alertes.clear();
     choisit("&Contraintes/&Enregistrer");
     EXPECT_EQ(rec.alertes.size(), 1u);
     EXPECT_EQ(contr.nom, "vides");
     EXPECT_STREQ(fen->input_contr->value(), "vides");
-    // Cancelled: nothing at all.
-    rec.alertes.clear();
-    choisit("&Contraintes/&Enregistrer");
-    EXPECT_TRUE(rec.alertes.empty());
-    EXPECT_EQ(contr.nom, "vides");
+
+    // A cancelled choice leaves the window empty.
+    choisit("&Contraintes/&Choisir");
+    EXPECT_FALSE(page_visible());
+    EXPECT_FALSE(fen->btitre->visible());
 }
 
 TEST_F(ContraintesGui, AnOpenConditionBlocksTheRebuildButNotALoadOrAReset) {
@@ -399,40 +347,26 @@ TEST_F(ContraintesGui, AnOpenConditionBlocksTheRebuildButNotALoadOrAReset) {
     contr.cocos.push_back(Condouv{});
     env.page = "ajoute";
     Fl_Group* page = fen->gcontr;
-
     choisit("&Contraintes/&Montrer");
     EXPECT_EQ(rec.alertes, Alertes({OUVERTE}));
     EXPECT_EQ(fen->gcontr, page);
-    EXPECT_EQ(env.page, "ajoute");
 
     // Loading replaces the set and its open row: the page is rebuilt.
-    rec.alertes.clear();
     ReponsesChoix choix({"contraintes/un"});
     choisit("&Contraintes/&Choisir");
-    EXPECT_TRUE(rec.alertes.empty());
     EXPECT_EQ(env.page, "montrer");
     EXPECT_TRUE(contr.cocos.empty());
     EXPECT_EQ(contr.numerofixe, 5);
-    EXPECT_TRUE(page_visible());
     EXPECT_NE(fen->gcontr, page);
+    EXPECT_TRUE(page_visible());
 
     contr.cocos.push_back(Condouv{});
     env.page = "ajoute";
     choisit("&Contraintes/&Initialiser");
-    EXPECT_TRUE(rec.alertes.empty());
     EXPECT_EQ(env.page, "montrer");
     EXPECT_TRUE(contr.cocos.empty());
     EXPECT_TRUE(page_visible());
-}
-
-TEST_F(ContraintesGui, ACancelledChoiceLeavesAnEmptyWindow) {
-    ReponsesChoix choix;
-    choisit("&Contraintes/&Montrer");
-    choisit("&Contraintes/&Choisir");
-    EXPECT_FALSE(page_visible());
-    EXPECT_FALSE(fen->btitre->visible());
-    EXPECT_TRUE(fen->menu->visible());
-    EXPECT_TRUE(rec.alertes.empty());
+    EXPECT_EQ(rec.alertes.size(), 1u);
 }
 
 TEST_F(ContraintesGui, ARebuiltPageReplacesTheOldOneWhole) {
@@ -443,86 +377,19 @@ TEST_F(ContraintesGui, ARebuiltPageReplacesTheOldOneWhole) {
     EXPECT_EQ(fen->children(), enfants);
     for (Fl_Widget* w : {static_cast<Fl_Widget*>(fen->gmains), static_cast<Fl_Widget*>(fen->gcocos),
                          static_cast<Fl_Widget*>(fen->gcalculs), static_cast<Fl_Widget*>(fen->input_contr),
-                         static_cast<Fl_Widget*>(fen->ialg), static_cast<Fl_Widget*>(fen->inbstat)}) {
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(fen->gcontr->contains(w));
-    }
-    // The menu bar stays over the page.
-    EXPECT_EQ(fen->child(fen->children() - 1), fen->menu);
-}
+                         static_cast<Fl_Widget*>(fen->ialg), static_cast<Fl_Widget*>(fen->inbstat)})
+        EXPECT_TRUE(w && fen->gcontr->contains(w));
+    EXPECT_EQ(fen->child(fen->children() - 1), fen->menu);  // the bar over the page
 
-TEST_F(ContraintesGui, TheStatisticsDealCountRefusesValuesBelowOne) {
-    choisit("&Contraintes/&Montrer");
+    // The statistics input is the shared one: 0 is refused, the old value shown again.
     EXPECT_STREQ(fen->inbstat->value(), "100");
-    struct Cas {
-        const char* texte;
-        int nbstat;  // the value kept, which the field shows again
-        std::size_t alertes;
-    };
-    const Cas cas[] = {{"0", 100, 1}, {"-5", 100, 1}, {"250", 250, 0}, {"", 250, 1}};
-    for (const Cas& c : cas) {
-        rec.alertes.clear();
-        tape(fen->inbstat, c.texte);
-        EXPECT_EQ(nbstat, c.nbstat) << c.texte;
-        EXPECT_EQ(fen->inbstat->value(), std::to_string(c.nbstat)) << c.texte;
-        EXPECT_EQ(rec.alertes.size(), c.alertes) << c.texte;
-    }
+    tape(fen->inbstat, "0");
+    EXPECT_EQ(nbstat, 100);
+    EXPECT_STREQ(fen->inbstat->value(), "100");
+    EXPECT_EQ(rec.alertes.size(), 1u);
+    tape(fen->inbstat, "250");
+    EXPECT_EQ(nbstat, 250);
 }
-
-TEST_F(ContraintesGui, CheckingTheDefaultBoxRewritesTheConfiguration) {
-    const std::string ini = "#commande du lecteur pdf\nxdg-open\n#contraintes par défaut\n"
-                            "contraintes/libre\n#nombre de threads\n2\n";
-    ecrit_fichier("dralen.ini", ini);
-    config.nomcontr = "contraintes/libre";
-    contr.nom = "contraintes/essai";
-    choisit("&Contraintes/&Montrer");
-    auto* bdef = par_label<Fl_Check_Button>(fen->gcontr, "Contraintes par défaut");
-    ASSERT_NE(bdef, nullptr);
-    EXPECT_EQ(bdef->value(), 0);
-
-    bdef->value(1);
-    bdef->do_callback();
-    EXPECT_EQ(config.nomcontr, "contraintes/essai");
-    std::string attendu = ini;
-    attendu.replace(attendu.find("contraintes/libre"), 17, "contraintes/essai");
-    EXPECT_EQ(lit_fichier("dralen.ini"), attendu);
-    EXPECT_FALSE(fs::exists("temp"));
-
-    // Unchecking keeps the default; the page of the default set shows it checked.
-    bdef->value(0);
-    bdef->do_callback();
-    EXPECT_EQ(lit_fichier("dralen.ini"), attendu);
-    choisit("&Contraintes/&Montrer");
-    EXPECT_EQ(par_label<Fl_Check_Button>(fen->gcontr, "Contraintes par défaut")->value(), 1);
-    EXPECT_TRUE(rec.alertes.empty());
-}
-
-TEST_F(ContraintesGui, TheExampleFixedDealIsAnalysedAfterChoisir) {
-    const fs::path exemple = fs::path(__FILE__).parent_path().parent_path().parent_path() / "exemple";
-    fs::copy(exemple, ".", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    ReponsesChoix choix({"contraintes/donne_fixee"});
-    choisit("&Contraintes/&Choisir");
-    ASSERT_TRUE(rec.alertes.empty()) << rec.alertes[0];
-    for (char s : std::string("NESO")) EXPECT_EQ(std::count(contr.cfixees, contr.cfixees + 52, s), 13);
-
-    choisit("&DDS/Tableau");
-    EXPECT_TRUE(rec.alertes.empty());
-    Fl_Window* tableau = nullptr;
-    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-        if (w->label() && std::string(w->label()) == "Tableau DDS") tableau = w;
-    ASSERT_NE(tableau, nullptr);
-    tableau->hide();
-    Fl::delete_widget(tableau);
-
-    choisit("&DDS/&Analyse");
-    EXPECT_TRUE(rec.alertes.empty());
-    ASSERT_NE(fen->gjdds, nullptr);
-    EXPECT_TRUE(fen->gjdds->visible());
-    EXPECT_FALSE(page_visible());
-}
-
-}  // namespace
-namespace {
 
 // What is typed in a field and not yet confirmed by leaving it is kept when
 // a menu entry rebuilds the page or a list.
@@ -545,6 +412,52 @@ TEST_F(ContraintesGui, AFieldBeingEditedKeepsItsTextWhenThePageChanges) {
         choisit(c.entree);
         EXPECT_EQ(c.stocke(), "abc") << c.entree;
     }
+}
+
+TEST_F(ContraintesGui, CheckingTheDefaultBoxRewritesTheConfiguration) {
+    const std::string ini = "#contraintes par défaut\ncontraintes/libre\n#nombre de threads\n2\n";
+    ecrit_fichier("dralen.ini", ini);
+    config.nomcontr = "contraintes/libre";
+    contr.nom = "contraintes/essai";
+    choisit("&Contraintes/&Montrer");
+    auto* bdef = par_label<Fl_Check_Button>(fen->gcontr, "Contraintes par défaut");
+    ASSERT_NE(bdef, nullptr);
+    EXPECT_EQ(bdef->value(), 0);
+    bdef->value(1);
+    bdef->do_callback();
+    EXPECT_EQ(config.nomcontr, "contraintes/essai");
+    const std::string attendu = "#contraintes par défaut\ncontraintes/essai\n#nombre de threads\n2\n";
+    EXPECT_EQ(lit_fichier("dralen.ini"), attendu);
+    EXPECT_FALSE(fs::exists("temp"));
+
+    // Unchecking keeps the default; the page of the default set shows it checked.
+    bdef->value(0);
+    bdef->do_callback();
+    EXPECT_EQ(lit_fichier("dralen.ini"), attendu);
+    choisit("&Contraintes/&Montrer");
+    EXPECT_EQ(par_label<Fl_Check_Button>(fen->gcontr, "Contraintes par défaut")->value(), 1);
+    EXPECT_TRUE(rec.alertes.empty());
+}
+
+TEST_F(ContraintesGui, TheExampleFixedDealIsAnalysedAfterChoisir) {
+    const fs::path exemple = fs::path(__FILE__).parent_path().parent_path().parent_path() / "exemple";
+    fs::copy(exemple, ".", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ReponsesChoix choix({"contraintes/donne_fixee"});
+    choisit("&Contraintes/&Choisir");
+    for (char s : std::string("NESO")) EXPECT_EQ(std::count(contr.cfixees, contr.cfixees + 52, s), 13);
+
+    choisit("&DDS/Tableau");
+    Fl_Window* tableau = nullptr;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        if (w->label() && std::string(w->label()) == "Tableau DDS") tableau = w;
+    ASSERT_NE(tableau, nullptr);
+    tableau->hide();
+    Fl::delete_widget(tableau);
+
+    choisit("&DDS/&Analyse");
+    ASSERT_NE(fen->gjdds, nullptr);
+    EXPECT_TRUE(fen->gjdds->visible());
+    EXPECT_TRUE(rec.alertes.empty());
 }
 
 }  // namespace
