@@ -44,16 +44,6 @@ constexpr Fl_Color couleur_choix = 0xf8f4fe00;  // board and dealer buttons
 
 constexpr const char* refus_ouverte = "Supprimer ou définir la contrainte ouverte";
 
-// Adds to g, then gives the current group back to whoever had it.
-template <class F>
-void dans(Fl_Group* g, F&& construit) {
-    Fl_Group* avant = Fl_Group::current();
-    g->begin();
-    construit();
-    g->end();
-    Fl_Group::current(avant);
-}
-
 // The board button's label for a set: its board when the mode is "numéro
 // fixe" and the number is one; a number no board has shows nothing.
 const char* label_numero(int numerofixe) {
