@@ -16,10 +16,6 @@
 
 namespace {
 
-// Labels of the counts under the cards.
-const char* const num[17] = {"0", "1", "2",  "3",  "4",  "5",  "6",  "7", "8",
-                             "9", "10", "11", "12", "13", "14", "15", "16"};
-
 // Width of a text in Helvetica of the given size.
 int largeur_texte(const char* texte, int taille) {
     fl_font(FL_HELVETICA, taille);

@@ -188,24 +188,52 @@ std::string defaut_condition(const Condouv& c, const std::vector<Condition>& cat
     return "";
 }
 
-Contraintes::Contraintes(const std::string& path) : Contraintes() {
+namespace {
+
+enum class Issue { lu, illisible, trop_grand, refuse };
+
+Issue lit(const std::string& path, Contraintes& sortie, std::string& motif) {
     std::vector<std::string> lignes;
     const Lecture r = lit_lignes(path, lignes, taille_max_contraintes);
-    if (r == Lecture::illisible) return;  // the empty set, silently
+    if (r == Lecture::illisible) {
+        motif = "fichier illisible";
+        return Issue::illisible;
+    }
     if (r == Lecture::trop_grand) {
-        alerte(path + " : fichier trop grand pour un fichier de contraintes");
-        return;
+        motif = "fichier trop grand pour un fichier de contraintes";
+        return Issue::trop_grand;
     }
     Contraintes s;
     s.nom = path;
     Refus refus;
     if (!lit_lignes_contraintes(lignes, s, refus)) {
-        alerte(path + " : ligne " + txt(static_cast<long long>(refus.ligne)) + " : " + refus.motif +
-               " ; ensemble vide chargé à la place");
-        return;
+        motif = "ligne " + txt(static_cast<long long>(refus.ligne)) + " : " + refus.motif;
+        return Issue::refuse;
     }
     s.eff();
-    *this = std::move(s);
+    sortie = std::move(s);
+    return Issue::lu;
+}
+
+}  // namespace
+
+bool lit_contraintes(const std::string& path, Contraintes& s, std::string& motif) {
+    return lit(path, s, motif) == Issue::lu;
+}
+
+Contraintes::Contraintes(const std::string& path) : Contraintes() {
+    std::string motif;
+    switch (lit(path, *this, motif)) {
+        case Issue::lu:
+        case Issue::illisible:  // the empty set, silently
+            return;
+        case Issue::trop_grand:
+            alerte(path + " : " + motif);
+            return;
+        case Issue::refuse:
+            alerte(path + " : " + motif + " ; ensemble vide chargé à la place");
+            return;
+    }
 }
 
 std::string texte_contraintes(const Contraintes& c, const std::string& path) {

@@ -22,3 +22,9 @@ std::string defaut_condition(const Condouv& c, const std::vector<Condition>& cat
 // The text of set c in the constraint-file format, with path on its "nom"
 // line.
 std::string texte_contraintes(const Contraintes& c, const std::string& path);
+
+// Reads the constraint file at path into s (its name becomes path). False
+// when the file cannot be read or is refused: s is then left as it was and
+// motif says why, in French ("ligne 3 : ..." for a refused line). Nothing
+// is alerted: the caller says what it does instead.
+bool lit_contraintes(const std::string& path, Contraintes& s, std::string& motif);

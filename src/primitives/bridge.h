@@ -35,11 +35,25 @@ inline constexpr const char* cartes = "0123456789XVDRA";
 inline constexpr const char* vl[13] = {"A", "R", "D", "V", "X", "9", "8",
                                        "7", "6", "5", "4", "3", "2"};
 
+// Board numbers as text, 0 to 16: the label of a fixed board.
+inline constexpr const char* num[17] = {"0", "1",  "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                        "9", "10", "11", "12", "13", "14", "15", "16"};
+// Boards 1 to 16 with their dealer and vulnerable side (P none, T all).
+inline constexpr const char* liste_numeros[16] = {
+    "1 N/P",  "2 E/NS", "3  S/EO", "4 O/T",   "5 N/NS",  "6 E/EO",  "7 S/T",   "8 O/P",
+    "9 N/EO", "10 E/T", "11 S/P",  "12 O/NS", "13 N/T",  "14 E/P",  "15 S/NS", "16 O/EO"};
+
 // The deal with no card placed: 52 × 'V'.
 inline const std::string vide(52, 'V');
 
 // Letters naming conditions ("a".."z") and calculations ("A".."Z").
 inline constexpr int max_lettres = 26;
+inline constexpr const char* alph[max_lettres] = {"a", "b", "c", "d", "e", "f", "g", "h", "i",
+                                                  "j", "k", "l", "m", "n", "o", "p", "q", "r",
+                                                  "s", "t", "u", "v", "w", "x", "y", "z"};
+inline constexpr const char* Alph[max_lettres] = {"A", "B", "C", "D", "E", "F", "G", "H", "I",
+                                                  "J", "K", "L", "M", "N", "O", "P", "Q", "R",
+                                                  "S", "T", "U", "V", "W", "X", "Y", "Z"};
 
 // Par result: score from North-South's point of view, declarer seat and
 // contract code (10 × level + bidding-order strain, + 5 when doubled).

@@ -8,13 +8,8 @@ namespace {
 void non_disponible() { alerte(message_non_disponible); }
 }  // namespace
 
-// Constraint editor page.
-void Fenetre::initialise() { non_disponible(); }
-void Fenetre::changer_contraintes() { non_disponible(); }
-void Fenetre::enr_contr() { non_disponible(); }
+// Condition list: the form that adds a condition.
 void Fenetre::ajoute() { non_disponible(); }
-void Fenetre::ajoute_calcul() { non_disponible(); }
-void Fenetre::cb_choisir_contr(Fl_Widget*, void*) { non_disponible(); }
 
 
 // Statistics pages.

@@ -13,6 +13,7 @@
 int xm = 0, ym = 0;
 int waff = 0, daff = 0, maff = 0;
 int xddd = 0, xgparams = 0;
+int xbcocos = 0, xnumcoco = 0, xjcoco = 0, xbcond = 0, xbchoix = 0, xbcontrats = 0;
 
 void calcule_metriques(int largeur, int hauteur) {
     xm = largeur;
@@ -24,6 +25,12 @@ void calcule_metriques(int largeur, int hauteur) {
     // C++ division truncates toward zero, as the layout expects.
     xddd = (xm - 975) / 2 + 100;
     xgparams = (xm - 975) / 2 + 453;
+    const int d = (xm - 975) / 2;
+    xbcocos = xbchoix = d + 100;
+    xnumcoco = d + 128;
+    xjcoco = d + 163;
+    xbcond = d + 293;
+    xbcontrats = xddd + 50;
 }
 
 void calcule_metriques() { calcule_metriques(Fl::w(), Fl::h()); }

@@ -23,6 +23,14 @@ extern int daff;        // side of one deal cell of the series display
 extern int maff;        // side of one hand box
 extern int xddd;        // x of the condition modification form
 extern int xgparams;    // x of the condition parameter group
+// The constraint page's column grid: hands, condition and calculation lists
+// and the modification form share its left edge.
+extern int xbcocos;     // x of the four hands, the condition and calculation lists
+extern int xnumcoco;    // letter column of the lists
+extern int xjcoco;      // seat column of the condition list
+extern int xbcond;      // condition kind chooser
+extern int xbchoix;     // x of the modification form
+extern int xbcontrats;  // left edge of the analysis forms
 
 // Computes the metrics for a screen of largeur × hauteur pixels.
 void calcule_metriques(int largeur, int hauteur);
@@ -97,6 +105,21 @@ public:
     void enr_contr();
     void ajoute();
     void ajoute_calcul();
+    // Builds the page (hands, name, numbering, context and statistics
+    // inputs); the old page, if any, is deleted.
+    void ini_gcontr();
+    // Replaces the set by the one read from path and shows it; a file that
+    // cannot be read or is refused keeps the current set, with an alert.
+    void charge_contr(const char* path);
+    void choisir_contr();
+    // The four-hand chooser over cards (52 letters) at (x, y), inside the
+    // current group: each card button calls cb with its packed card code
+    // (see page_contraintes.h) as its data.
+    void montrer_fixees(int x, int y, Fl_Callback* cb, char* cards, const char* title);
+    // The condition list and the calculations list of the page.
+    void montre_cocos();
+    void montre_calculs();
+    void place_calcul(int i);
 
     static void cb_ini(Fl_Widget*, void* fenetre);
     static void cb_fixe(Fl_Widget*, void* fenetre);
