@@ -155,6 +155,19 @@ bool verifie_kinds(const Contraintes& c) {
     return true;
 }
 
+bool formules_a_modifier(const Contraintes& c, int n) {
+    const int premiere = 'a' + (n < 0 ? 0 : n);
+    const auto nomme = [premiere](const std::string& f) {
+        for (char x : f)
+            if (x >= premiere && x <= 'z') return true;
+        return false;
+    };
+    if (c.con != "Non" && nomme(c.con)) return true;
+    for (const Calcul& k : c.calculs)
+        if (nomme(k.alg)) return true;
+    return false;
+}
+
 std::string texte_joueur_coco(const Condouv& c) {
     return c.joueur >= 0 && c.joueur <= 3 ? nomjoueur[c.joueur] : "";
 }

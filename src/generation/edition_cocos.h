@@ -51,6 +51,11 @@ std::string alerte_coco_non_definie(int i);
 // met, and drawing for it would spend the whole budget for nothing.
 bool verifie_kinds(const Contraintes& c);
 
+// Whether deleting condition n of c leaves a formula to rewrite: the context
+// (unless it is "" or "Non") or a calculation names condition n or a later
+// one, whose letters all move up by one.
+bool formules_a_modifier(const Contraintes& c, int n);
+
 // The row of a condition in the list: its seat ("Nord" .. "Ouest"; "" for a
 // seat outside 0..3), its kind's name ("non définie" for a condition without
 // a catalogue kind) and the text of its values, for each parameter its title,
