@@ -25,6 +25,9 @@ constexpr Fl_Color couleur_bande = 79;
 constexpr Fl_Color couleur_choix = 68;
 constexpr Fl_Color couleur_texte_choix = 255;
 constexpr Fl_Color couleur_bouton_param = 159;
+// The kind lists are wide enough for "comparaison couleurs" beside their
+// scrollbar: at 150 pixels the longer names were cut.
+constexpr int largeur_liste_kinds = 190;
 // Room under a new row for its seat, kind and parameter lists to open.
 constexpr int hauteur_ajout = 233;
 
@@ -80,6 +83,7 @@ ListeKind* liste_kinds(Fl_Widget* sortie, int x, int y, int w, int h, const char
                        const DataCond& d) {
     auto* l = new ListeKind(x, y, w, h, label, d);
     for (const Condition& k : conditions) l->add(k.nom.c_str());
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
     return liste(sortie, l, Fenetre::cb_ocondition);
 }
 
@@ -166,6 +170,9 @@ void Fenetre::montre_cocos() {
     Fl_Group* avant = Fl_Group::current();
     gcontr->begin();
     gcocos = new Fl_Scroll(xbcocos, 359, 991, 33 * n + 8);
+    // The parameter group of a new row reaches past the list's right edge:
+    // no horizontal scrollbar for it.
+    gcocos->type(Fl_Scroll::VERTICAL);
     gcocos->box(FL_UP_BOX);
     gcocos->labeltype(FL_ENGRAVED_LABEL);
     gcocos->labelsize(18);
@@ -236,7 +243,8 @@ void Fenetre::ajoute() {
     liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur : ", nomjoueur, cb_joueur,
                   Int_Output{joueur, nullptr, no})
         ->align(FL_ALIGN_LEFT);
-    liste_kinds(kind, xbcond, y + 30, 150, 180, "Condition", DataCond{this, kind, params, no})
+    liste_kinds(kind, xbcond, y + 30, largeur_liste_kinds, 180, "Condition",
+                DataCond{this, kind, params, no})
         ->align(FL_ALIGN_LEFT);
     gcocos->end();
     Fl_Group::current(avant);
@@ -318,7 +326,8 @@ void Fenetre::modif_coco(int n) {
     const auto no = static_cast<std::uint16_t>(n);
     liste_joueurs(joueur, xbchoix + 148, 166, 70, 70, nullptr, joueurs, cb_ojoueur,
                   Int_Output{joueur, nullptr, no});
-    liste_kinds(kind, xbchoix + 78, 276, 150, 200, nullptr, DataCond{this, kind, params, no});
+    liste_kinds(kind, xbchoix + 78, 276, largeur_liste_kinds, 200, nullptr,
+                DataCond{this, kind, params, no});
 
     gmodif->end();
     end();
