@@ -111,6 +111,8 @@ void selecteurs(Fl_Group* g, const Condition& kind, int n, Condouv* c, bool nouv
         const int w = k < kind.l_browsers.size() ? kind.l_browsers[k] : 70;
         auto* l = new ListeParam(x, y0 + 30, w, std::min(20 * r, nouvelle ? 140 : 160));
         l->column_widths(largeurs_colonnes);
+        // A long label is cut rather than given a scrollbar that hides a row.
+        l->has_scrollbar(Fl_Browser_::VERTICAL);
         l->lignes.reserve(valeurs.size());
         for (const v_n& v : valeurs) l->lignes.push_back({static_cast<int>(k), v, v.v});
         for (Param_Choix& p : l->lignes) l->add(p.choix.nom.c_str(), &p);
