@@ -6,6 +6,7 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -43,16 +44,6 @@ constexpr Fl_Color couleur_choix = 0xf8f4fe00;  // board and dealer buttons
 
 constexpr const char* refus_ouverte = "Supprimer ou définir la contrainte ouverte";
 
-// Adds to g, then gives the current group back to whoever had it.
-template <class F>
-void dans(Fl_Group* g, F&& construit) {
-    Fl_Group* avant = Fl_Group::current();
-    g->begin();
-    construit();
-    g->end();
-    Fl_Group::current(avant);
-}
-
 // The board button's label for a set: its board when the mode is "numéro
 // fixe" and the number is one; a number no board has shows nothing.
 const char* label_numero(int numerofixe) {
@@ -67,6 +58,9 @@ const char* label_donneur(int numerofixe) {
 Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
                                const char* const* lignes, int n, Fl_Callback* cb) {
     auto* l = new Fl_Select_Browser(x, y, w, h);
+    // Small enough for "16 O/EO" beside the scroll bar: no sideways scrolling.
+    l->textsize(13);
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
     for (int i = 0; i < n; ++i) l->add(lignes[i]);
     l->callback(cb, bouton);
     l->hide();
@@ -279,8 +273,11 @@ void Fenetre::ini_gcontr() {
     ialg->align(FL_ALIGN_TOP_LEFT);
     ialg->callback(cb_alg);
 
-    inbstat = new Fl_Int_Input(91, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
-    inbstat->align(FL_ALIGN_TOP);
+    // Its long label starts at the column's edge, where it is read whole.
+    inbstat = new Fl_Int_Input(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
+    inbstat->align(FL_ALIGN_TOP_LEFT);
+    // The label must end before the lists on a 1366-pixel screen.
+    inbstat->labelsize(12);
     inbstat->value(std::to_string(nbstat).c_str());
     inbstat->callback(cb_inbdonnes);
 
@@ -364,6 +361,11 @@ void Fenetre::cb_choisir_contr(Fl_Widget*, void* fenetre) {
 }
 
 void Fenetre::enr_contr() {
+    // A menu entry does not take the focus: the field being edited has not
+    // called back yet, and what it shows is what the user means to save.
+    if (Fl_Widget* f = Fl::focus())
+        if (gcontr && gcontr->contains(f) && dynamic_cast<Fl_Input_*>(f) && f->changed())
+            f->do_callback();
     const std::string path = choisir_fichier("Choisissez un nom de fichier", "*", contr.nom);
     if (path.empty()) return;
     // A file that could not be written keeps the name of the one that was.

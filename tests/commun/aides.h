@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hooks.h"
@@ -74,6 +75,31 @@ public:
 private:
     int statut_;
     FnExecuter ancien_;
+};
+
+// Answers the file chooser with the paths given, one per call ("" once
+// they run out, as a cancelled chooser), and records the titles and
+// default paths it was asked with.
+class ReponsesChoix {
+public:
+    explicit ReponsesChoix(std::vector<std::string> reponses = {}) : reponses_(std::move(reponses)) {
+        ancien_ = lie_choisir_fichier(
+            [this](const std::string& titre, const std::string&, const std::string& initial) {
+                titres.push_back(titre);
+                initiaux.push_back(initial);
+                if (suivante_ >= reponses_.size()) return std::string();
+                return reponses_[suivante_++];
+            });
+    }
+    ~ReponsesChoix() { lie_choisir_fichier(ancien_); }
+    void ajoute(const std::string& r) { reponses_.push_back(r); }
+    std::vector<std::string> titres;
+    std::vector<std::string> initiaux;
+
+private:
+    std::vector<std::string> reponses_;
+    std::size_t suivante_ = 0;
+    FnChoisir ancien_;
 };
 
 inline std::string lit_fichier(const std::string& path) {

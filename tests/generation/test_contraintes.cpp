@@ -361,3 +361,41 @@ TEST_F(Contr, CarriageReturnInsideALineIsABlank) {
     EXPECT_EQ(b.calculs[0].alg, "a|b");
     EXPECT_TRUE(al.alertes.empty());
 }
+
+// The form of the reader that says whether it took the file, for callers
+// that must keep what they hold when it did not.
+TEST_F(Contr, ReaderFormReportsRefusalsAndLeavesTheTargetAlone) {
+    struct Cas {
+        const char* quoi;
+        const char* contenu;  // null: no file
+        bool lu;
+        const char* motif;    // start of the reason
+    };
+    const Cas cas[] = {
+        {"good file", "fichier_de_contraintes\nnumero 7\ncalcul A n a \n", true, ""},
+        {"no file", nullptr, false, "fichier illisible"},
+        {"refused line", "fichier_de_contraintes\nnumero 7\nnumero 40\n", false, "ligne 3 : "},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        std::filesystem::remove("f");
+        if (c.contenu) ecrit_fichier("f", c.contenu);
+        Contraintes s;
+        s.nom = "avant";
+        s.numerofixe = -2;
+        std::string motif;
+        EnregistreurAlertes al;
+        EXPECT_EQ(lit_contraintes("f", s, motif), c.lu);
+        EXPECT_TRUE(al.alertes.empty());
+        EXPECT_EQ(motif.rfind(c.motif, 0), 0u) << motif;
+        EXPECT_EQ(s.nom, c.lu ? "f" : "avant");
+        EXPECT_EQ(s.numerofixe, c.lu ? 7 : -2);
+        EXPECT_EQ(s.calculs.size(), c.lu ? 1u : 0u);
+    }
+    // Too large a file is refused too.
+    ecrit_fichier("f", std::string(taille_max_contraintes + 1, '\n'));
+    Contraintes s;
+    std::string motif;
+    EXPECT_FALSE(lit_contraintes("f", s, motif));
+    EXPECT_NE(motif.find("trop grand"), std::string::npos);
+}

@@ -33,3 +33,29 @@ TEST(Metriques, FollowTheScreenSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// The constraint page's column grid: d = (width − 975) / 2, truncated.
+TEST(Metriques, ConstraintPageColumns) {
+    struct Cas {
+        int largeur;
+        int xbcocos, xnumcoco, xjcoco, xbcond, xbchoix, xbcontrats;
+    };
+    const Cas cas[] = {
+        {1920, 572, 600, 635, 765, 572, 622},  // d = 472
+        {1366, 295, 323, 358, 488, 295, 345},  // d = 195
+        {800, 13, 41, 76, 206, 13, 63},        // d = −87
+    };
+    for (const Cas& c : cas) {
+        calcule_metriques(c.largeur, 700);
+        EXPECT_EQ(xbcocos, c.xbcocos) << c.largeur;
+        EXPECT_EQ(xnumcoco, c.xnumcoco) << c.largeur;
+        EXPECT_EQ(xjcoco, c.xjcoco) << c.largeur;
+        EXPECT_EQ(xbcond, c.xbcond) << c.largeur;
+        EXPECT_EQ(xbchoix, c.xbchoix) << c.largeur;
+        EXPECT_EQ(xbcontrats, c.xbcontrats) << c.largeur;
+    }
+}
+
+}  // namespace
