@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "aides_gui.h"
 #include "condouv.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
@@ -29,23 +30,6 @@ using Alertes = std::vector<std::string>;
 const std::string C = "Condition impossible ou non encore installée";
 const std::string I = "Intervention impossible";
 const std::string OUVERTE = "Supprimer ou définir la contrainte ouverte";
-
-// Every widget of type T inside g, depth first in child order.
-template <class T>
-void cherche(Fl_Group* g, std::vector<T*>& r) {
-    if (!g) return;
-    for (int i = 0; i < g->children(); ++i) {
-        Fl_Widget* w = g->child(i);
-        if (auto* t = dynamic_cast<T*>(w)) r.push_back(t);
-        if (auto* s = dynamic_cast<Fl_Group*>(w)) cherche(s, r);
-    }
-}
-template <class T>
-std::vector<T*> tous(Fl_Group* g) {
-    std::vector<T*> r;
-    cherche(g, r);
-    return r;
-}
 
 // Picks line l of a list as a click does, then lets the toolkit catch up.
 void choisit_ligne(Fl_Select_Browser* l, int ligne) {
@@ -77,31 +61,31 @@ protected:
     }
     // The letter button of condition i in the list.
     Fl_Button* lettre(int i) {
-        for (Fl_Button* b : tous<Fl_Button>(fen->gcocos))
+        for (Fl_Button* b : widgets<Fl_Button>(fen->gcocos))
             if (b->label() && std::string(b->label()) == alph[i]) return b;
         return nullptr;
     }
     // The kind list: the one with the 15 kinds, in the new row or the form.
     Fl_Select_Browser* liste_kinds(Fl_Group* g) {
-        for (Fl_Select_Browser* l : tous<Fl_Select_Browser>(g))
+        for (Fl_Select_Browser* l : widgets<Fl_Select_Browser>(g))
             if (l->size() == static_cast<int>(conditions.size()) && !dynamic_cast<ListeParam*>(l))
                 return l;
         return nullptr;
     }
     // The group of the parameter selectors inside g, once it holds some.
     Fl_Group* groupe_params(Fl_Group* g) {
-        const std::vector<BoutonSymb*> b = tous<BoutonSymb>(g);
+        const std::vector<BoutonSymb*> b = widgets<BoutonSymb>(g);
         return b.empty() ? nullptr : b.back()->parent();
     }
     // The seat list: the one with four lines and no row data.
     Fl_Select_Browser* liste_joueurs(Fl_Group* g) {
-        for (Fl_Select_Browser* l : tous<Fl_Select_Browser>(g))
+        for (Fl_Select_Browser* l : widgets<Fl_Select_Browser>(g))
             if (l->size() == 4 && !dynamic_cast<ListeParam*>(l)) return l;
         return nullptr;
     }
     // Picks value v of parameter k in the selectors inside g.
     void choisit_valeur(Fl_Group* g, int k, int v) {
-        for (ListeParam* l : tous<ListeParam>(g))
+        for (ListeParam* l : widgets<ListeParam>(g))
             for (std::size_t i = 0; i < l->lignes.size(); ++i)
                 if (l->lignes[i].param == k && l->lignes[i].v == v) {
                     l->show();
@@ -113,7 +97,7 @@ protected:
     }
     std::vector<std::string> textes_boutons(Fl_Group* g) {
         std::vector<std::string> r;
-        for (BoutonSymb* b : tous<BoutonSymb>(g)) r.push_back(b->ch);
+        for (BoutonSymb* b : widgets<BoutonSymb>(g)) r.push_back(b->ch);
         return r;
     }
     EnregistreurAlertes rec;
@@ -204,7 +188,7 @@ TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
     EXPECT_TRUE(rec.alertes.empty());
 
     // The list shows each row's seat, kind and values.
-    std::vector<BoiteParams*> textes = tous<BoiteParams>(fen->gcocos);
+    std::vector<BoiteParams*> textes = widgets<BoiteParams>(fen->gcocos);
     ASSERT_EQ(textes.size(), lignes.size());
     for (std::size_t i = 0; i < lignes.size(); ++i) {
         EXPECT_EQ(textes[i]->ch, texte_params_coco(contr.cocos[i]));
@@ -309,11 +293,11 @@ TEST_F(CocosGui, DeletingWarnsWhenAFormulaNamesAShiftedLetter) {
         Fl::check();
         ASSERT_NE(fen->gmodif, nullptr);
         EXPECT_FALSE(fen->gcontr->visible());
-        std::vector<Fl_Output*> sorties = tous<Fl_Output>(fen->gmodif);
+        std::vector<Fl_Output*> sorties = widgets<Fl_Output>(fen->gmodif);
         EXPECT_EQ(std::string(sorties.at(0)->value()),
                   std::string("Modification de la coco ") + alph[x.supprimee]);
         Fl_Button* sup = nullptr;
-        for (Fl_Button* b : tous<Fl_Button>(fen->gmodif))
+        for (Fl_Button* b : widgets<Fl_Button>(fen->gmodif))
             if (b->label() && std::string(b->label()) == "&Supprimer") sup = b;
         ASSERT_NE(sup, nullptr);
         sup->do_callback();
@@ -337,7 +321,7 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
                    Condouv{kind_non_choisi, 3, {}}};
     menu("&Contraintes/&Montrer");
     // The row of an undefined condition says so; its letter removes it.
-    std::vector<Fl_Box*> boites = tous<Fl_Box>(fen->gcocos);
+    std::vector<Fl_Box*> boites = widgets<Fl_Box>(fen->gcocos);
     int non_definies = 0;
     for (Fl_Box* b : boites)
         if (b->label() && std::string(b->label()) == "non définie") ++non_definies;
@@ -355,13 +339,13 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
     Fl_Group* params = groupe_params(fen->gmodif);
     ASSERT_NE(params, nullptr);
     EXPECT_EQ(textes_boutons(params), (std::vector<std::string>{"1 ♥", "1 ♣"}));
-    std::vector<ListeParam*> listes = tous<ListeParam>(params);
+    std::vector<ListeParam*> listes = widgets<ListeParam>(params);
     ASSERT_EQ(listes.size(), 2u);
     EXPECT_EQ(listes[1]->h(), 120);
     EXPECT_EQ(std::string(listes[1]->label()), "sur");
 
     // Seat: the output reads two blanks and the seat's name.
-    std::vector<Fl_Output*> sorties = tous<Fl_Output>(fen->gmodif);
+    std::vector<Fl_Output*> sorties = widgets<Fl_Output>(fen->gmodif);
     EXPECT_EQ(std::string(sorties.at(1)->value()), "   nord");
     choisit_ligne(liste_joueurs(fen->gmodif), 3);
     EXPECT_EQ(contr.cocos[0].joueur, 2);
@@ -380,24 +364,24 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
     choisit_ligne(kinds, 1);
     EXPECT_EQ(contr.cocos[0].id_condition, 0);
     EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{0, 0, 0}));
-    listes = tous<ListeParam>(params);
+    listes = widgets<ListeParam>(params);
     ASSERT_EQ(listes.size(), 3u);
     EXPECT_EQ(listes[1]->h(), 140);  // 27 openings, a new choice of kind
     EXPECT_TRUE(rec.alertes.empty());
 
     // "Modifier" shows the list again, with the changes.
-    for (Fl_Button* b : tous<Fl_Button>(fen->gmodif))
+    for (Fl_Button* b : widgets<Fl_Button>(fen->gmodif))
         if (b->label() && std::string(b->label()) == "&Modifier") b->do_callback();
     Fl::check();
     EXPECT_EQ(fen->gmodif, nullptr);
-    EXPECT_EQ(tous<BoiteParams>(fen->gcocos).at(0)->ch, texte_params_coco(contr.cocos[0]));
+    EXPECT_EQ(widgets<BoiteParams>(fen->gcocos).at(0)->ch, texte_params_coco(contr.cocos[0]));
 
     // A condition without a kind opens a form with nothing but the choosers.
     lettre(1)->do_callback();
     Fl::check();
     ASSERT_NE(fen->gmodif, nullptr);
-    EXPECT_TRUE(tous<BoutonSymb>(fen->gmodif).empty());
-    EXPECT_EQ(std::string(tous<Fl_Output>(fen->gmodif).at(2)->value()), "  non définie");
+    EXPECT_TRUE(widgets<BoutonSymb>(fen->gmodif).empty());
+    EXPECT_EQ(std::string(widgets<Fl_Output>(fen->gmodif).at(2)->value()), "  non définie");
     // "Ajouter coco" from the form drops it and adds the row on the page.
     menu("&Contraintes/Ajouter coco");
     EXPECT_EQ(fen->gmodif, nullptr);
