@@ -43,7 +43,7 @@ bool dans(const std::map<int, std::set<int>>& m, int cle, int v, bool absent) {
     return it == m.end() ? absent : it->second.count(v) > 0;
 }
 
-// The editor's table of responses, as the users' guide gives it: response ->
+// The editor's table of responses, written out here on its own: response ->
 // the openings it may follow (a response absent follows any).
 const std::map<int, std::set<int>> reponses_admises = {
     {13, {10, 11}}, {14, {13}}, {20, {10, 14}}, {21, {12, 13, 14}}, {22, {12, 14}}, {23, {13}},
