@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "edition_cocos.h"
 #include "formes.h"
 #include "formule.h"
 #include "gen.h"
@@ -219,6 +220,7 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
                                      bool selon_numero) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
+    if (!verifie_kinds(c)) return res;  // a condition without a kind is never met
     if (limite < 0) {
         alerte("limite ne doit pas être négative");
         return res;

@@ -64,7 +64,8 @@ bool cond_ouvs(const char* deal, const Contraintes& c, int board);
 // later one, so a series may end below the budget while other workers still
 // had tries left. Recounts c's free cards first. limite outside 0..31 is
 // refused with an alert, a template whose seat counts do not add up with
-// another; both return no deal and 0 tries, as does n <= 0.
+// another, and so is a set holding a condition without a catalogue kind
+// (verifie_kinds); all return no deal and 0 tries, as does n <= 0.
 // Every deal returned satisfies c at the board it carries: deal i is board
 // i+1 when numerofixe is 0, numerofixe when it is positive, and
 // |numerofixe| + 4i when it is negative.

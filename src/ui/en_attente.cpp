@@ -8,8 +8,6 @@ namespace {
 void non_disponible() { alerte(message_non_disponible); }
 }  // namespace
 
-// Condition list: the form that adds a condition.
-void Fenetre::ajoute() { non_disponible(); }
 
 
 // Statistics pages.

@@ -14,6 +14,9 @@
 
 #include <memory>
 
+struct Condition;
+struct Condouv;
+
 // --- layout metrics ---------------------------------------------------------
 // They depend on the screen, so they are computed at start (calcule_metriques)
 // and stay 0 until then: a static initialiser would open the display before main.
@@ -120,6 +123,15 @@ public:
     void montre_cocos();
     void montre_calculs();
     void place_calcul(int i);
+    // The condition form and the parameter selectors of a condition.
+    void modif_coco(int n);
+    void supprime_coco(int n);
+    void place_params(int n, const Condition& kind, Fl_Group* group);
+    void montre_params(Condouv& coco, int n, Fl_Group* group);
+    static void cb_ocondition(Fl_Widget*, void* datacond);
+    static void cb_param(Fl_Widget*, void* intbs);
+    static void cb_joueur(Fl_Widget*, void* intoutput);
+    static void cb_ojoueur(Fl_Widget*, void* intoutput);
 
     static void cb_ini(Fl_Widget*, void* fenetre);
     static void cb_fixe(Fl_Widget*, void* fenetre);

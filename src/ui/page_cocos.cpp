@@ -1,12 +1,165 @@
-// The condition list of the constraint page, read only for now: one line
-// per condition with its letter, its seat and its kind.
+// The conditions of the constraint page: the list (one row per condition),
+// the row that "Ajouter coco" opens, the modification form and the selectors
+// of a condition's seat, kind and values. Every pick goes straight into
+// contr; what the checks and the rows' texts are lives in edition_cocos.h.
+#include "page_cocos.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Scroll.H>
+
+#include <algorithm>
+#include <string>
 
 #include "bridge.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
+#include "gen.h"
+#include "hooks.h"
+
+namespace {
+
+constexpr Fl_Color couleur_bande = 79;
+constexpr Fl_Color couleur_choix = 68;
+constexpr Fl_Color couleur_texte_choix = 255;
+constexpr Fl_Color couleur_bouton_param = 159;
+// The kind lists are wide enough for "comparaison couleurs" beside their
+// scrollbar: at 150 pixels the longer names were cut.
+constexpr int largeur_liste_kinds = 190;
+// Room under a new row for its seat, kind and parameter lists to open.
+constexpr int hauteur_ajout = 233;
+
+// Column widths of every parameter list, so that a level, a tab and a
+// coloured suit symbol line up.
+int largeurs_colonnes[] = {14, 16, 70, 0};
+
+using BoutonCoco = AvecDonnee<Fl_Button, IntWin>;
+using ListeJoueur = AvecDonnee<Fl_Select_Browser, Int_Output>;
+using ListeKind = AvecDonnee<Fl_Select_Browser, DataCond>;
+
+int y_rangee(int i) { return 367 + 33 * i; }
+
+// Condition n of the set, or null when the set has changed under a widget.
+Condouv* coco(int n) {
+    if (n < 0 || static_cast<std::size_t>(n) >= contr.cocos.size()) return nullptr;
+    return &contr.cocos[n];
+}
+
+bool kind_connu(int id) { return id >= 0 && static_cast<std::size_t>(id) < conditions.size(); }
+
+void bande(int y) {
+    auto* b = new Fl_Box(FL_FLAT_BOX, xbcocos + 16, y, 959, 25, nullptr);
+    b->color(couleur_bande);
+}
+
+void lettre(Fenetre* f, int i, int y, int h) {
+    auto* b = new BoutonCoco(xnumcoco, y, 20, h, alph[i], IntWin{i, f});
+    b->callback(cb_ncoco, &b->donnee);
+}
+
+SortieChoix* sortie_choix(int x, int y, int w, int h, const char* label, const std::string& texte) {
+    auto* o = new SortieChoix(x, y, w, h, label);
+    o->box(FL_ROUND_UP_BOX);
+    o->color(couleur_choix);
+    o->textcolor(couleur_texte_choix);
+    o->value(texte.c_str());
+    return o;
+}
+
+// The hidden list that a selector opens. A click that selects no line
+// leaves it open and changes nothing.
+template <class L>
+L* liste(Fl_Widget* selecteur, L* l, Fl_Callback* cb) {
+    l->when(FL_WHEN_RELEASE_ALWAYS);  // the line already chosen may be chosen again
+    l->callback(cb, &l->donnee);
+    l->hide();
+    selecteur->callback(Fenetre::cb_bjoueur, l);
+    return l;
+}
+
+ListeKind* liste_kinds(Fl_Widget* sortie, int x, int y, int w, int h, const char* label,
+                       const DataCond& d) {
+    auto* l = new ListeKind(x, y, w, h, label, d);
+    for (const Condition& k : conditions) l->add(k.nom.c_str());
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
+    return liste(sortie, l, Fenetre::cb_ocondition);
+}
+
+ListeJoueur* liste_joueurs(Fl_Widget* selecteur, int x, int y, int w, int h, const char* label,
+                           const char* const* noms, Fl_Callback* cb, const Int_Output& d) {
+    auto* l = new ListeJoueur(x, y, w, h, label, d);
+    for (int j = 0; j < 4; ++j) l->add(noms[j]);
+    return liste(selecteur, l, cb);
+}
+
+// The selectors of condition n for kind inside g, one per parameter: a list
+// of the values under a button. A new choice of kind (nouvelle) gives the
+// condition the first value of every list and titles the buttons; otherwise
+// the buttons show the condition's values.
+void selecteurs(Fl_Group* g, const Condition& kind, int n, Condouv* c, bool nouvelle) {
+    g->clear();
+    Fl_Group* avant = Fl_Group::current();
+    g->begin();
+    const int x0 = g->x(), y0 = g->y();
+    for (std::size_t k = 0; k < kind.params.size(); ++k) {
+        static const std::vector<v_n> aucune;
+        const std::vector<v_n>& valeurs = k < kind.choix.size() ? kind.choix[k] : aucune;
+        const int r = static_cast<int>(valeurs.size());
+        const int x = x0 + (k < kind.xvsb.size() ? kind.xvsb[k] : 0);
+        const int w = k < kind.l_browsers.size() ? kind.l_browsers[k] : 70;
+        auto* l = new ListeParam(x, y0 + 30, w, std::min(20 * r, nouvelle ? 140 : 160));
+        l->column_widths(largeurs_colonnes);
+        // A long label is cut rather than given a scrollbar that hides a row.
+        l->has_scrollbar(Fl_Browser_::VERTICAL);
+        l->lignes.reserve(valeurs.size());
+        for (const v_n& v : valeurs) l->lignes.push_back({static_cast<int>(k), v, v.v});
+        for (Param_Choix& p : l->lignes) l->add(p.choix.nom.c_str(), &p);
+        std::string texte = kind.params[k];
+        if (nouvelle) {
+            if (c) c->params.push_back(r > 0 ? valeurs[0].v : 0);
+        } else {
+            l->copy_label(kind.params[k].c_str());
+            texte = c && k < c->params.size() ? kind.nombrutchoix(static_cast<int>(k), c->params[k])
+                                              : "";
+        }
+        auto* b = new BoutonSymb(texte, x, y0, w, 30);
+        if (nouvelle) {
+            b->box(FL_ROUND_UP_BOX);
+            b->color(couleur_bouton_param);
+        }
+        l->ibs = {b, static_cast<std::uint16_t>(n)};
+        l->when(FL_WHEN_RELEASE_ALWAYS);
+        l->callback(Fenetre::cb_param, &l->ibs);
+        l->hide();
+        b->callback(Fenetre::cb_bjoueur, l);
+    }
+    g->end();
+    Fl_Group::current(avant);
+}
+
+// Shows the page again. Showing a group moves the keyboard focus from the
+// window to the group's first field, where Ctrl+A would select the field's
+// text instead of reaching the menu: the window keeps the focus.
+void montre_page(Fenetre& f) {
+    if (f.gmains) f.gmains->show();
+    f.gcontr->show();
+    if (Fl::focus() && f.gcontr->contains(Fl::focus())) Fl::focus(&f);
+    f.redraw();
+}
+
+}  // namespace
+
+int SortieChoix::handle(int event) {
+    if (event == FL_PUSH) {
+        do_callback();
+        return 1;
+    }
+    return Fl_Output::handle(event);
+}
+
+// --- the list ---------------------------------------------------------------------
 
 void Fenetre::montre_cocos() {
     if (!gcontr) return;
@@ -15,29 +168,244 @@ void Fenetre::montre_cocos() {
         Fl::delete_widget(gcocos);
         gcocos = nullptr;
     }
-    const int n = static_cast<int>(contr.cocos.size());
+    const int n = static_cast<int>(std::min<std::size_t>(contr.cocos.size(), max_lettres));
     Fl_Group* avant = Fl_Group::current();
     gcontr->begin();
     gcocos = new Fl_Scroll(xbcocos, 359, 991, 33 * n + 8);
+    // The parameter group of a new row reaches past the list's right edge:
+    // no horizontal scrollbar for it.
+    gcocos->type(Fl_Scroll::VERTICAL);
     gcocos->box(FL_UP_BOX);
     gcocos->labeltype(FL_ENGRAVED_LABEL);
     gcocos->labelsize(18);
     gcocos->color(coul_fenetre_contr);
-    for (int i = 0; i < n && i < max_lettres; ++i) {
+    for (int i = 0; i < n; ++i) {
         const Condouv& c = contr.cocos[i];
-        const int y = 367 + 33 * i;
-        auto* bande = new Fl_Box(FL_FLAT_BOX, xbcocos + 16, y, 959, 25, nullptr);
-        bande->color(79);
-        new Fl_Box(xnumcoco, y, 20, 25, alph[i]);
-        new Fl_Box(xjcoco, y, 70, 25, c.joueur >= 0 && c.joueur < 4 ? nomjoueur[c.joueur] : "");
-        const bool connue =
-            c.id_condition >= 0 && static_cast<std::size_t>(c.id_condition) < conditions.size();
-        auto* genre = new Fl_Box(xjcoco + 100, y, 80, 25);
-        genre->copy_label(connue ? conditions[c.id_condition].nom.c_str() : "à choisir");
-        genre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+        const int y = y_rangee(i);
+        bande(y);
+        lettre(this, i, y, 25);
+        auto* joueur = new Fl_Box(xjcoco, y, 70, 25);
+        joueur->copy_label(texte_joueur_coco(c).c_str());
+        // Left-aligned: the longer kind names run on into the gap before the values.
+        auto* kind = new Fl_Box(xjcoco + 100, y, 80, 25);
+        kind->copy_label(nom_kind_coco(c).c_str());
+        kind->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+        new BoiteParams(texte_params_coco(c), xjcoco + 250, y, 470, 25);
     }
     gcocos->end();
     gcontr->end();
     Fl_Group::current(avant);
+    if (ialg) ialg->show();
     redraw();
+}
+
+void Fenetre::ajoute() {
+    if (env.page == "ajoute") {
+        alerte(refus_coco_ouverte);
+        // The open row may lie behind a page the user went to meanwhile:
+        // bring it back, or nothing but "Initialiser" would reach it.
+        if (gcontr && !gcontr->visible()) {
+            detruit_widgets();
+            montre_page(*this);
+        }
+        return;
+    }
+    if (env.page != "montrer" || !gcontr) {
+        changer_contraintes();
+        return;
+    }
+    if (contr.cocos.size() >= static_cast<std::size_t>(max_lettres)) {
+        alerte(alerte_27e_coco);
+        return;
+    }
+    // The series display, the step-by-step page and an open form go: the
+    // new row is shown on the page itself.
+    detruit_widgets();
+    env.page = "ajoute";
+    const int n = static_cast<int>(contr.cocos.size());
+    montre_cocos();
+    contr.cocos.push_back(Condouv{kind_non_choisi, 2, {}});
+    gcocos->resizable(nullptr);
+    gcocos->size(gcocos->w(), gcocos->h() + hauteur_ajout);
+
+    Fl_Group* avant = Fl_Group::current();
+    gcocos->begin();
+    const int y = y_rangee(n);
+    bande(y);
+    lettre(this, n, y, 26);
+    auto* joueur = new Fl_Button(xjcoco, y, 70, 30, "Joueur");
+    joueur->box(FL_ROUND_UP_BOX);
+    joueur->color(couleur_choix);
+    joueur->labelcolor(couleur_texte_choix);
+    SortieChoix* kind = sortie_choix(xbcond, y, 120, 30, nullptr, " Condition");
+    auto* params = new Fl_Group(xgparams, y, 700, 200);
+    params->end();
+    // The lists last, so that they open over the row's other widgets.
+    const auto no = static_cast<std::uint16_t>(n);
+    liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur : ", nomjoueur, cb_joueur,
+                  Int_Output{joueur, nullptr, no})
+        ->align(FL_ALIGN_LEFT);
+    liste_kinds(kind, xbcond, y + 30, largeur_liste_kinds, 180, "Condition",
+                DataCond{this, kind, params, no})
+        ->align(FL_ALIGN_LEFT);
+    gcocos->end();
+    Fl_Group::current(avant);
+    montre_page(*this);
+}
+
+void Fenetre::cb_ocondition(Fl_Widget* w, void* data) {
+    auto* l = static_cast<Fl_Select_Browser*>(w);
+    const auto* d = static_cast<DataCond*>(data);
+    const int ligne = l->value();
+    if (ligne < 1 || static_cast<std::size_t>(ligne) > conditions.size()) return;
+    l->hide();
+    Condouv* c = coco(d->no_coco);
+    if (!c) return;
+    const Condition& kind = conditions[ligne - 1];
+    c->id_condition = ligne - 1;
+    c->params.clear();
+    d->pb->value(("  " + kind.nom).c_str());
+    d->win->place_params(d->no_coco, kind, d->pg);
+    // Defined from now on, before any value is touched.
+    env.page = "montrer";
+}
+
+void cb_ncoco(Fl_Widget*, void* data) {
+    const IntWin d = *static_cast<IntWin*>(data);
+    if (env.page == "ajoute") {
+        alerte(alerte_coco_en_cours);
+        return;
+    }
+    const Condouv* c = coco(d.n);
+    if (!c) return;
+    // An undefined condition read from a file has nothing to edit: it goes.
+    if (c->id_condition == kind_indefini)
+        d.fenetre->supprime_coco(d.n);
+    else
+        d.fenetre->modif_coco(d.n);
+}
+
+// --- the modification form ----------------------------------------------------------
+
+void Fenetre::modif_coco(int n) {
+    Condouv* c = coco(n);
+    if (!c || n >= max_lettres) return;
+    // The form takes the place of whatever page is on screen.
+    detruit_widgets();
+    Fl_Group* avant = Fl_Group::current();
+    begin();
+    gmodif = new Fl_Group(10, 30, 1400, 700);
+
+    auto* titre = new Fl_Output(xddd, 80, 450, 40);
+    titre->box(FL_NO_BOX);
+    titre->textfont(FL_HELVETICA_BOLD);
+    titre->textsize(30);
+    titre->value((std::string("Modification de la coco ") + alph[n]).c_str());
+
+    auto* cadre = new Fl_Box(FL_UP_BOX, xbchoix, 150, 991, 450, nullptr);
+    cadre->color(coul_fenetre_contr);
+
+    auto* modifier = new Fl_Button(xbchoix + 8, 510, 70, 30, "&Modifier");
+    modifier->callback(cb_bval, this);
+
+    const std::string seat = c->joueur >= 0 && c->joueur <= 3 ? joueurs[c->joueur] : "";
+    SortieChoix* joueur = sortie_choix(xbchoix + 78, 166, 70, 25, "Joueur : ", "   " + seat);
+    joueur->labelsize(16);
+    joueur->align(FL_ALIGN_LEFT);
+
+    SortieChoix* kind =
+        sortie_choix(xbchoix + 78, 246, 150, 30, "Condition : ", "  " + nom_kind_coco(*c));
+    kind->align(FL_ALIGN_LEFT);
+
+    auto* params = new Fl_Group(xbchoix + 208, 246, 700, 200);
+    params->end();
+    montre_params(*c, n, params);
+
+    auto* supprimer = new BoutonCoco(xbchoix + 108, 510, 80, 30, "&Supprimer", IntWin{n, this});
+    supprimer->callback(cb_sup, &supprimer->donnee);
+
+    // The lists last, so that they open over the parameter group.
+    const auto no = static_cast<std::uint16_t>(n);
+    liste_joueurs(joueur, xbchoix + 148, 166, 70, 70, nullptr, joueurs, cb_ojoueur,
+                  Int_Output{joueur, nullptr, no});
+    liste_kinds(kind, xbchoix + 78, 276, largeur_liste_kinds, 200, nullptr,
+                DataCond{this, kind, params, no});
+
+    gmodif->end();
+    end();
+    Fl_Group::current(avant);
+    redraw();
+}
+
+void cb_bval(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->changer_contraintes(); }
+
+void cb_sup(Fl_Widget*, void* data) {
+    const IntWin d = *static_cast<IntWin*>(data);
+    d.fenetre->supprime_coco(d.n);
+}
+
+void Fenetre::supprime_coco(int n) {
+    if (env.page == "ajoute") {
+        alerte(refus_coco_ouverte);
+        return;
+    }
+    if (!coco(n)) return;
+    const bool algebre = formules_a_modifier(contr, n);
+    contr.cocos.erase(contr.cocos.begin() + n);
+    changer_contraintes();
+    if (algebre) alerte(alerte_algebre);
+}
+
+// --- the parameter selectors ----------------------------------------------------------
+
+void Fenetre::place_params(int n, const Condition& kind, Fl_Group* g) {
+    if (!g) return;
+    selecteurs(g, kind, n, coco(n), true);
+    redraw();
+}
+
+void Fenetre::montre_params(Condouv& c, int n, Fl_Group* g) {
+    if (!g) return;
+    if (!kind_connu(c.id_condition)) {
+        g->clear();
+        return;
+    }
+    selecteurs(g, conditions[c.id_condition], n, &c, false);
+    g->show();
+}
+
+void Fenetre::cb_param(Fl_Widget* w, void* data) {
+    auto* l = static_cast<Fl_Select_Browser*>(w);
+    const auto* d = static_cast<Int_BS*>(data);
+    const int ligne = l->value();
+    if (ligne < 1) return;
+    const auto* p = static_cast<const Param_Choix*>(l->data(ligne));
+    l->hide();
+    Condouv* c = coco(d->no_coco);
+    if (!p || !c || p->param < 0 || static_cast<std::size_t>(p->param) >= c->params.size()) return;
+    if (!verifie_coco(*c, p->param, p->v)) return;
+    c->params[p->param] = p->v;
+    d->pbs->ch = p->choix.nombrut;
+    d->pbs->redraw();
+}
+
+void Fenetre::cb_joueur(Fl_Widget* w, void* data) {
+    auto* l = static_cast<Fl_Select_Browser*>(w);
+    const auto* d = static_cast<Int_Output*>(data);
+    const int ligne = l->value();
+    if (ligne < 1 || ligne > 4) return;
+    l->hide();
+    if (Condouv* c = coco(d->no_coco)) c->joueur = ligne - 1;
+    d->pb->label(nomjoueur[ligne - 1]);
+    d->pb->redraw();
+}
+
+void Fenetre::cb_ojoueur(Fl_Widget* w, void* data) {
+    auto* l = static_cast<Fl_Select_Browser*>(w);
+    const auto* d = static_cast<Int_Output*>(data);
+    const int ligne = l->value();
+    if (ligne < 1 || ligne > 4) return;
+    l->hide();
+    if (Condouv* c = coco(d->no_coco)) c->joueur = ligne - 1;
+    static_cast<Fl_Output*>(d->pb)->value((std::string("  ") + nomjoueur[ligne - 1]).c_str());
 }

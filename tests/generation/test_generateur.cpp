@@ -15,6 +15,7 @@
 
 #include "aides.h"
 #include "allocations.h"
+#include "edition_cocos.h"
 #include "gen.h"
 #include "generateur.h"
 #include "jeux.h"
@@ -531,7 +532,8 @@ TEST_F(Generateur, BudgetZeroWithTwoWorkersMakesNoTry) {
 }
 
 TEST_F(Generateur, AnImpossibleSetSpendsTheWorkersBudgets) {
-    Contraintes c = ensemble({non_choisie});
+    // At least 36 points and at most 0: never met.
+    Contraintes c = ensemble({cond(3, {0, 0, 5, 36, 0})});
     std::int64_t essais = 0;
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
     EXPECT_EQ(essais, 64);
@@ -543,6 +545,19 @@ TEST_F(Generateur, AnImpossibleSetSpendsTheWorkersBudgets) {
     // "Non" is no context: the conjunction refuses every deal too.
     c.con = "Non";
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
+}
+
+TEST_F(Generateur, ASetWithAConditionWithoutKindIsRefusedBeforeAnyTry) {
+    // Whatever the context: the user left a condition open, and drawing
+    // would spend the budget on a set that is not the one meant.
+    for (const char* con : {"", "a"}) {
+        Contraintes c = ensemble({reguliere_4333, non_choisie}, 0, con);
+        EnregistreurAlertes rec;
+        std::int64_t essais = -1;
+        EXPECT_TRUE(tire(3, c, 20, 2, essais).empty());
+        EXPECT_EQ(essais, 0);
+        EXPECT_EQ(rec.alertes, std::vector<std::string>{alerte_coco_non_definie(1)});
+    }
 }
 
 TEST_F(Generateur, ZeroThreadsRunsOnOne) {

@@ -308,10 +308,9 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
 }
 
 TEST_F(AffichageGui, NoDealGivesTheFooterAlone) {
-    // A condition whose kind was never chosen holds for no deal: the whole
-    // budget of 2^4 tries is spent and nothing is shown but the footer.
-    Condouv jamais;
-    contr.cocos.push_back(jamais);
+    // A condition that holds for no deal (at least 36 points and at most 0):
+    // the whole budget of 2^4 tries is spent and nothing is shown but the footer.
+    contr.cocos.push_back(Condouv{3, 2, {0, 0, 5, 36, 0}});
     limite = 4;
     const Affichage a = affiche();
     EXPECT_TRUE(a.cellules.empty());

@@ -1,0 +1,65 @@
+// What the condition editor checks and shows of a placed condition, worked
+// out without the toolkit so that a test reaches it without a display: the
+// check of a parameter value against the other values of its condition, the
+// check that every condition of a set has a kind before deals are drawn, and
+// the texts of a condition's row in the list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "condouv.h"
+
+// The common refusal of a parameter value, and the one that precedes it when
+// an overcall is not higher than the opening it overcalls.
+inline constexpr const char* alerte_condition_impossible =
+    "Condition impossible ou non encore installée";
+inline constexpr const char* alerte_intervention_impossible = "Intervention impossible";
+
+// Whether value code v may be given to parameter k of coco, whose other
+// parameters keep their current values; on false the user has been alerted
+// (alerte) and coco should keep its old value. Refused:
+// - kind 0: a particularité 12-14 or 18-19 HL unless the opening is a
+//   one-level suit or "1 mineure", "Forcing manche" unless it is 2 ♣ or 2 ♦
+//   (checked when the particularité is picked); and, whichever of the two
+//   changed, every pair that no opening rule reads;
+// - kind 1: the responses the bidding table does not allow after the opening
+//   (checked when the response is picked) and, whichever changed, every pair
+//   without a response rule;
+// - kind 2: an overcall not higher than the opening ("Intervention
+//   impossible" first), whichever changed; a double except over a one-level
+//   suit and any opening from the three level (checked when the opening is
+//   picked); and, whichever changed, every pair without an overcall rule;
+// - kind 3: the support count "S" without a suit; kind 6: "SA" as the
+//   longest suit.
+// Every other value is accepted, as is any value of a condition that holds
+// fewer values than its kind has parameters (it has nothing to compare with).
+bool verifie_coco(const Condouv& coco, int k, int v);
+
+// The first value of every parameter list of kind: what a condition holds
+// once that kind is chosen, before any parameter is touched.
+std::vector<int> valeurs_initiales(const Condition& kind);
+
+// The letter of condition i ("a" + i), "" beyond "z".
+std::string lettre_coco(int i);
+
+// The alert that refuses to draw deals for c while condition i has no kind.
+std::string alerte_coco_non_definie(int i);
+// Whether every condition of c has a catalogue kind; otherwise alerts
+// (alerte_coco_non_definie, the first such condition) and returns false.
+// Called before deals are drawn for c: a condition without a kind is never
+// met, and drawing for it would spend the whole budget for nothing.
+bool verifie_kinds(const Contraintes& c);
+
+// Whether deleting condition n of c leaves a formula to rewrite: the context
+// (unless it is "" or "Non") or a calculation names condition n or a later
+// one, whose letters all move up by one.
+bool formules_a_modifier(const Contraintes& c, int n);
+
+// The row of a condition in the list: its seat ("Nord" .. "Ouest"; "" for a
+// seat outside 0..3), its kind's name ("non définie" for a condition without
+// a catalogue kind) and the text of its values, for each parameter its title,
+// " FPC ", the value's plain label and " FNC " ("" without a kind).
+std::string texte_joueur_coco(const Condouv& c);
+std::string nom_kind_coco(const Condouv& c);
+std::string texte_params_coco(const Condouv& c);

@@ -1,0 +1,314 @@
+// The condition list, the row that adds a condition, the modification form
+// and the parameter selectors, driven through the menu and the widgets'
+// own callbacks under a virtual display.
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Select_Browser.H>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "aides.h"
+#include "aides_gui.h"
+#include "edition_cocos.h"
+#include "fenetre.h"
+#include "gen.h"
+#include "generateur.h"
+#include "page_cocos.h"
+
+namespace {
+
+using Alertes = std::vector<std::string>;
+const std::string C = "Condition impossible ou non encore installée";
+const std::string I = "Intervention impossible";
+const std::string OUVERTE = "Supprimer ou définir la contrainte ouverte";
+
+// Picks a line of a list as a click does (0: a click beside the lines).
+void choisit_ligne(Fl_Select_Browser* l, int ligne) {
+    ASSERT_NE(l, nullptr);
+    l->value(ligne);
+    l->do_callback();
+    Fl::check();
+}
+
+class CocosGui : public DansRepertoireTemp {
+protected:
+    void SetUp() override {
+        contr = Contraintes();
+        env = Environnement();
+        fen = std::make_unique<Fenetre>(1400, 1000, "Dralen v0.36_0");
+        Fl::check();
+    }
+    void TearDown() override {
+        fen.reset();
+        Fl::check();
+        contr = Contraintes();
+        env = Environnement();
+    }
+    void menu(const char* label) {
+        fen->menu->picked(fen->menu->find_item(label));
+        Fl::check();
+    }
+    void clique(Fl_Group* g, const char* label) {
+        Fl_Button* b = par_label<Fl_Button>(g, label);
+        ASSERT_NE(b, nullptr) << label;
+        b->do_callback();
+        Fl::check();
+    }
+    // The seat (4 lines) or kind (15 lines) list inside g.
+    static Fl_Select_Browser* liste(Fl_Group* g, int lignes) {
+        for (Fl_Select_Browser* l : widgets<Fl_Select_Browser>(g))
+            if (l->size() == lignes && !dynamic_cast<ListeParam*>(l)) return l;
+        return nullptr;
+    }
+    // The group of the parameter selectors inside g, once it holds some.
+    static Fl_Group* groupe_params(Fl_Group* g) {
+        const std::vector<BoutonSymb*> b = widgets<BoutonSymb>(g);
+        return b.empty() ? nullptr : b.back()->parent();
+    }
+    static std::vector<std::string> boutons(Fl_Group* g) {
+        std::vector<std::string> r;
+        for (BoutonSymb* b : widgets<BoutonSymb>(g)) r.push_back(b->ch);
+        return r;
+    }
+    // Picks value v of parameter k among the selectors inside g.
+    static void choisit_valeur(Fl_Group* g, int k, int v) {
+        for (ListeParam* l : widgets<ListeParam>(g))
+            for (std::size_t i = 0; i < l->lignes.size(); ++i)
+                if (l->lignes[i].param == k && l->lignes[i].v == v) {
+                    l->show();
+                    choisit_ligne(l, static_cast<int>(i) + 1);
+                    EXPECT_FALSE(l->Fl_Widget::visible()) << "the list closes after a pick";
+                    return;
+                }
+        ADD_FAILURE() << "no row " << v << " for parameter " << k;
+    }
+    EnregistreurAlertes rec;
+    std::unique_ptr<Fenetre> fen;
+};
+
+// Picks in the row of a new condition of a kind, and the alerts each gives.
+struct Choix {
+    int param, v;
+    Alertes alertes;  // none: accepted
+};
+
+}  // namespace
+
+TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
+    const std::vector<std::pair<int, std::vector<Choix>>> lignes = {
+        // A balanced range on a pass reads nothing: refused, then given to 1 ♥.
+        {0, {{2, 1214, {C}}, {1, 12, {}}, {2, 1214, {}}}},
+        // 1 ♠ – 1SA is reached through a response that has a rule after both.
+        {1, {{2, 14, {C}}, {1, 13, {C}}, {2, 20, {}}, {1, 13, {}}, {2, 14, {}}}},
+        {2, {{0, 12, {}}, {1, 12, {I, C}}, {1, 11, {}}}},
+        {3, {{1, 3, {C}}, {3, 10, {}}, {4, 30, {}}}},
+        {4, {{0, 12, {}}}}, {5, {{0, 1, {}}}}, {6, {{0, 4, {C}}, {1, 2, {}}}},
+        {7, {{2, 1, {}}}}, {8, {{1, 3, {}}}}, {9, {{4, 13, {}}}}, {10, {{2, 4, {}}}},
+        {11, {{2, 1000, {}}}}, {12, {{1, 11, {}}}}, {13, {{1, 6, {}}}},
+        {14, {{0, 4, {}}, {2, 81, {}}}},
+    };
+    menu("&Contraintes/&Montrer");
+    for (const auto& [k, choix] : lignes) {
+        const int n = static_cast<int>(contr.cocos.size());
+        menu("&Contraintes/Ajouter coco");
+        ASSERT_EQ(env.page, "ajoute");
+        ASSERT_EQ(contr.cocos.size(), static_cast<std::size_t>(n + 1));
+        EXPECT_EQ(fen->gcocos->h(), 33 * n + 8 + 233);  // room for the row's lists
+        EXPECT_EQ(contr.cocos[n].joueur, 2);
+        choisit_ligne(liste(fen->gcocos, 4), k % 4 + 1);
+        choisit_ligne(liste(fen->gcocos, 15), k + 1);
+        EXPECT_EQ(env.page, "montrer");
+        const Condition& kind = conditions[k];
+        EXPECT_EQ(contr.cocos[n].id_condition, k);
+        EXPECT_EQ(contr.cocos[n].joueur, k % 4);
+        EXPECT_EQ(contr.cocos[n].params, valeurs_initiales(kind));
+        Fl_Group* params = groupe_params(fen->gcocos);
+        ASSERT_NE(params, nullptr);
+        EXPECT_EQ(boutons(params), kind.params) << k;
+        for (const Choix& x : choix) {
+            const std::vector<int> avant = contr.cocos[n].params;
+            const std::vector<std::string> textes = boutons(params);
+            rec.alertes.clear();
+            choisit_valeur(params, x.param, x.v);
+            EXPECT_EQ(rec.alertes, x.alertes) << k << " " << x.param << " " << x.v;
+            std::vector<int> apres = avant;
+            if (x.alertes.empty()) {
+                apres[x.param] = x.v;
+                EXPECT_EQ(boutons(params)[x.param], kind.nombrutchoix(x.param, x.v));
+            } else {
+                EXPECT_EQ(boutons(params), textes);
+            }
+            EXPECT_EQ(contr.cocos[n].params, apres);
+        }
+    }
+    // The context asks for one of them at least.
+    std::string alg = "a";
+    for (std::size_t i = 1; i < lignes.size(); ++i) alg += std::string(" ") + alph[i] + " |";
+    fen->ialg->value(alg.c_str());
+    fen->ialg->do_callback();
+    rec.alertes.clear();
+    menu("&Contraintes/&Montrer");
+    const std::vector<BoiteParams*> textes = widgets<BoiteParams>(fen->gcocos);
+    ASSERT_EQ(textes.size(), lignes.size());
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        EXPECT_EQ(textes[i]->ch, texte_params_coco(contr.cocos[i]));
+        EXPECT_EQ(textes[i]->y(), 367 + 33 * static_cast<int>(i));
+    }
+    EXPECT_EQ(fen->gcocos->h(), 33 * static_cast<int>(lignes.size()) + 8);
+
+    const FnChoisir ancien = lie_choisir_fichier(
+        [](const std::string&, const std::string&, const std::string&) { return std::string("tous"); });
+    menu("&Contraintes/&Enregistrer");
+    lie_choisir_fichier(ancien);
+    Contraintes lu("tous");
+    ASSERT_EQ(lu.cocos.size(), contr.cocos.size());
+    for (std::size_t i = 0; i < lu.cocos.size(); ++i) {
+        EXPECT_EQ(lu.cocos[i].id_condition, contr.cocos[i].id_condition) << i;
+        EXPECT_EQ(lu.cocos[i].joueur, contr.cocos[i].joueur) << i;
+        EXPECT_EQ(lu.cocos[i].params, contr.cocos[i].params) << i;
+    }
+    EXPECT_EQ(lu.con, alg);
+    std::int64_t essais = 0;
+    const std::vector<std::string> d = boucle(6, lu, 24, &essais);
+    ASSERT_EQ(d.size(), 6u);
+    for (std::size_t i = 0; i < d.size(); ++i)
+        EXPECT_TRUE(cond_ouvs(d[i].c_str(), lu, numero_donne(lu.numerofixe, static_cast<int>(i))));
+    EXPECT_TRUE(rec.alertes.empty());
+}
+
+TEST_F(CocosGui, AnOpenConditionBlocksTheEditorAndTheGenerator) {
+    contr.cocos = {Condouv{5, 2, {4333}}};
+    menu("&Contraintes/&Montrer");
+    menu("&Contraintes/Ajouter coco");
+    const std::vector<std::pair<std::function<void()>, std::string>> gestes = {
+        {[&] { clique(fen->gcocos, "a"); }, "coco non définie en cours"},
+        {[&] { clique(fen->gcocos, "b"); }, "coco non définie en cours"},
+        {[&] { menu("&Contraintes/&Montrer"); }, OUVERTE},
+        {[&] { menu("&Contraintes/Ajouter coco"); }, OUVERTE},
+        {[&] { menu("&Contraintes/&Enregistrer"); }, "Coco ajoutée mais non définie"},
+        {[&] { menu("&Générateur/&Afficher"); }, alerte_coco_non_definie(1)},
+    };
+    for (const auto& [geste, alerte] : gestes) {
+        rec.alertes.clear();
+        geste();
+        EXPECT_EQ(rec.alertes, Alertes{alerte});
+        EXPECT_EQ(env.page, "ajoute") << alerte;
+        EXPECT_EQ(contr.cocos.size(), 2u) << alerte;
+    }
+    // The display hid the page: "Ajouter coco" brings the open row back.
+    EXPECT_FALSE(fen->gcontr->visible());
+    menu("&Contraintes/Ajouter coco");
+    EXPECT_TRUE(fen->gcontr->visible_r());
+    EXPECT_FALSE(fen->scroll->visible());
+    // A click that selects no kind keeps the list open and the state.
+    Fl_Select_Browser* l = liste(fen->gcocos, 15);
+    l->show();
+    choisit_ligne(l, 0);
+    EXPECT_EQ(env.page, "ajoute");
+    EXPECT_TRUE(l->Fl_Widget::visible());
+    choisit_ligne(l, 4);
+    EXPECT_EQ(env.page, "montrer");
+    EXPECT_EQ(contr.cocos[1].params.size(), 5u);
+
+    // 26 conditions at most.
+    contr.cocos.assign(26, Condouv{5, 2, {4333}});
+    menu("&Contraintes/&Montrer");
+    rec.alertes.clear();
+    menu("&Contraintes/Ajouter coco");
+    EXPECT_EQ(rec.alertes, Alertes{alerte_27e_coco});
+    EXPECT_EQ(contr.cocos.size(), 26u);
+    EXPECT_EQ(env.page, "montrer");
+}
+
+TEST_F(CocosGui, DeletingThroughTheFormWarnsWhenAFormulaNamesAShiftedLetter) {
+    struct Cas {
+        const char *contexte, *calcul;
+        int supprimee;
+        bool alerte;
+    };
+    const Cas cas[] = {{"a&c", "", 1, true},  {"a&b", "", 2, false}, {"Non", "", 0, false},
+                       {"", "A b |", 1, true}, {"", "", 1, false}};
+    for (const Cas& x : cas) {
+        contr = Contraintes();
+        contr.cocos = {Condouv{3, 0, {0, 0, 5, 0, 36}}, Condouv{5, 1, {4333}}, Condouv{7, 2, {0, 1, 2}}};
+        contr.con = x.contexte;
+        if (*x.calcul) contr.calculs = {Calcul{"k", x.calcul, false}};
+        std::vector<Condouv> restent = contr.cocos;
+        restent.erase(restent.begin() + x.supprimee);
+        menu("&Contraintes/&Montrer");
+        rec.alertes.clear();
+        clique(fen->gcocos, alph[x.supprimee]);
+        ASSERT_NE(fen->gmodif, nullptr);
+        EXPECT_FALSE(fen->gcontr->visible());
+        EXPECT_EQ(std::string(widgets<Fl_Output>(fen->gmodif).at(0)->value()),
+                  std::string("Modification de la coco ") + alph[x.supprimee]);
+        clique(fen->gmodif, "&Supprimer");
+        ASSERT_EQ(contr.cocos.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(contr.cocos[i].params, restent[i].params);
+        EXPECT_EQ(rec.alertes, x.alerte ? Alertes{"Algèbre à modifier"} : Alertes{}) << x.contexte;
+        EXPECT_EQ(fen->gmodif, nullptr);
+        EXPECT_TRUE(fen->gcontr->visible());
+        EXPECT_EQ(contr.con, x.contexte);  // not rewritten
+    }
+}
+
+TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
+    contr.cocos = {Condouv{2, 0, {12, 10}}, Condouv{kind_indefini, 2, {}}, Condouv{kind_non_choisi, 3, {}}};
+    menu("&Contraintes/&Montrer");
+    // Both conditions without a kind say so; the undefined one goes when its letter is pressed.
+    int non_definies = 0;
+    for (Fl_Box* b : widgets<Fl_Box>(fen->gcocos))
+        non_definies += b->label() && std::string(b->label()) == "non définie";
+    EXPECT_EQ(non_definies, 2);
+    clique(fen->gcocos, "b");
+    ASSERT_EQ(contr.cocos.size(), 2u);
+    EXPECT_EQ(contr.cocos[1].id_condition, kind_non_choisi);
+    EXPECT_EQ(fen->gmodif, nullptr);
+
+    clique(fen->gcocos, "a");
+    ASSERT_NE(fen->gmodif, nullptr);
+    Fl_Group* params = groupe_params(fen->gmodif);
+    ASSERT_NE(params, nullptr);
+    EXPECT_EQ(boutons(params), (std::vector<std::string>{"1 ♥", "1 ♣"}));
+    std::vector<ListeParam*> listes = widgets<ListeParam>(params);
+    ASSERT_EQ(listes.size(), 2u);
+    EXPECT_EQ(listes[1]->h(), 120);  // 6 rows
+    EXPECT_STREQ(listes[1]->label(), "sur");
+
+    const std::vector<Fl_Output*> sorties = widgets<Fl_Output>(fen->gmodif);
+    EXPECT_STREQ(sorties.at(1)->value(), "   nord");
+    choisit_ligne(liste(fen->gmodif, 4), 3);
+    EXPECT_EQ(contr.cocos[0].joueur, 2);
+    EXPECT_STREQ(sorties.at(1)->value(), "  Sud");
+    choisit_valeur(params, 1, 13);
+    EXPECT_EQ(rec.alertes, (Alertes{I, C}));
+    EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{12, 10}));
+
+    // The same kind again resets the values; another kind takes its own.
+    choisit_ligne(liste(fen->gmodif, 15), 3);
+    EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{0, 10}));
+    EXPECT_STREQ(sorties.at(2)->value(), "  intervention");
+    choisit_ligne(liste(fen->gmodif, 15), 1);
+    EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(widgets<ListeParam>(params).at(1)->h(), 140);  // 27 openings, a new kind
+    clique(fen->gmodif, "&Modifier");
+    EXPECT_EQ(fen->gmodif, nullptr);
+    EXPECT_EQ(widgets<BoiteParams>(fen->gcocos).at(0)->ch, texte_params_coco(contr.cocos[0]));
+
+    // A condition without a kind: only the choosers; "Ajouter coco" drops the form.
+    clique(fen->gcocos, "b");
+    ASSERT_NE(fen->gmodif, nullptr);
+    EXPECT_TRUE(widgets<BoutonSymb>(fen->gmodif).empty());
+    EXPECT_STREQ(widgets<Fl_Output>(fen->gmodif).at(2)->value(), "  non définie");
+    menu("&Contraintes/Ajouter coco");
+    EXPECT_EQ(fen->gmodif, nullptr);
+    EXPECT_TRUE(fen->gcontr->visible());
+    EXPECT_EQ(env.page, "ajoute");
+}
