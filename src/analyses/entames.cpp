@@ -18,6 +18,7 @@ Deja deja;
 int nos[2] = {-1, -1};
 int nblistees[52] = {};
 BilanStat bilan_entames;
+FnResout resout_entames = resout_position;
 
 Deja::Deja() {
     std::memset(jouees, 'V', sizeof jouees);
@@ -348,7 +349,7 @@ std::int64_t stat(Deja& d) {
                 for (int k = 0; k < 4; ++k) p.remainCards[s][k] &= ~dd.dj[s][k];
             ReponseDds rep;
             free_fut(rep);
-            const EtatSolveur e = resout_position(p, but, solutions, 1, rep, w);
+            const EtatSolveur e = resout_entames(p, but, solutions, 1, rep, w);
             if (journal && e.ok && t != -1)
                 for (int k = 0; k < 4; ++k)
                     ecrit_debug("dl[3][" + std::to_string(k) + "]=" + bitstocartes(p.remainCards[3][k]));
@@ -431,7 +432,7 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
                 free_fut(rep);
                 // The second lead is the same deal on the same solver index:
                 // the solver keeps what it learnt from the first.
-                e = resout_position(p, -1, 1, i == 0 ? 1 : 2, rep, w);
+                e = resout_entames(p, -1, 1, i == 0 ? 1 : 2, rep, w);
                 if (!e.ok) break;
                 a[i] = rep.score[0];
             }

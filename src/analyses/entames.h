@@ -29,6 +29,7 @@
 
 #include "bilan.h"
 #include "condouv.h"
+#include "solveur.h"
 
 // A partly played deal: the contract, the cards fixed by the user, the
 // cards already played and those of the current trick. Seats 0 Nord .. 3
@@ -85,6 +86,11 @@ extern int nos[2];
 extern int nblistees[52];
 // How the last stat or compentames ended.
 extern BilanStat bilan_entames;
+// The solver call of both statistics: resout_position, which a test may
+// replace by a failing one to check that failures are never counted.
+using FnResout = EtatSolveur (*)(const PositionDds&, int target, int solutions, int mode,
+                                 ReponseDds&, int thread);
+extern FnResout resout_entames;
 
 // The seat to play: premier + the number of cards in the current trick, mod 4.
 int joueur_courant(const Deja& d);

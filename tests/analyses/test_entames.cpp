@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <numeric>
 #include <random>
@@ -442,4 +443,56 @@ TEST_F(Statistique, JournalDeLaStatistique) {
                               "nbchutes[0]=2\n", "nb 2\n"})
         EXPECT_NE(j.find(ligne), std::string::npos) << ligne;
     EXPECT_NE(j.find("liste  : " + donne_une_couleur_chacun() + "\n"), std::string::npos);
+}
+
+namespace {
+
+// Fails every third call with the solver's code -14, else solves.
+std::atomic<int> appels{0};
+EtatSolveur resout_un_sur_trois(const PositionDds& p, int target, int solutions, int mode,
+                                ReponseDds& rep, int thread) {
+    if (appels.fetch_add(1) % 3 == 2) {
+        rep = ReponseDds{};
+        return {false, -14, "Wrong number of remaining cards in a hand"};
+    }
+    return resout_position(p, target, solutions, mode, rep, thread);
+}
+
+}  // namespace
+
+TEST_F(Statistique, EchecsDuSolveurComptesAPartUneFois) {
+    struct Remet {
+        ~Remet() { resout_entames = resout_position; }
+    } remet;
+    resout_entames = resout_un_sur_trois;
+    config.nbthreads = 1;
+    nbstat = 9;
+
+    for (int niveau : {0, 7}) {
+        appels = 0;
+        contrat(niveau, sa, S, O);
+        stat(d);
+        EXPECT_EQ(bilan_entames.statut, Statut::echec_solveur);
+        EXPECT_EQ(bilan_entames.echecs, 3);
+        EXPECT_EQ(bilan_entames.analysees, 6);
+        EXPECT_EQ(bilan_entames.code, -14);
+        // One message for the run, with the count and the solver's own text.
+        EXPECT_NE(bilan_entames.message.find("3 donne"), std::string::npos) << bilan_entames.message;
+        EXPECT_NE(bilan_entames.message.find("Wrong number of remaining cards"), std::string::npos);
+        EXPECT_EQ(std::accumulate(nblistees, nblistees + 52, 0), 6);
+        EXPECT_EQ(nbchutes[carte(trefle, 14)], niveau == 0 ? 0 : 6);
+        EXPECT_EQ(tabstat[carte(trefle, 14)][13], niveau == 0 ? 6 : 0);
+    }
+
+    // The comparison solves twice a deal: a failure on either leaves it out.
+    appels = 0;
+    contrat(0, sa, S, N);
+    nos[0] = carte(pique, 14), nos[1] = carte(pique, 2);
+    std::vector<int> res;
+    compentames(d, res);
+    EXPECT_EQ(bilan_entames.statut, Statut::echec_solveur);
+    EXPECT_EQ(res[0] + res[1] + res[2], bilan_entames.analysees);
+    EXPECT_EQ(bilan_entames.analysees + bilan_entames.echecs, 9);
+    EXPECT_GT(bilan_entames.echecs, 0);
+    EXPECT_EQ(res[0] + res[2], 0);
 }
