@@ -385,6 +385,17 @@ std::int64_t stat(Deja& d) {
     return tirages;
 }
 
+std::vector<int> cartes_resultats(bool avec_contrat) {
+    std::vector<int> cartes, comptes;
+    for (int c = 0; c < 52; ++c)
+        if (nblistees[c] > 0) {
+            cartes.push_back(c);
+            comptes.push_back(nbchutes[c]);
+        }
+    if (avec_contrat) tri(cartes, comptes);
+    return cartes;
+}
+
 std::int64_t compentames(Deja& d, std::vector<int>& res) {
     bilan_entames = BilanStat{};
     res.resize(3, 0);

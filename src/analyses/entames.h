@@ -152,6 +152,11 @@ void lit_rangs_levee(const char* texte, int ctranks[3]);
 // add up) runs nothing: statut refuse with the alert.
 std::int64_t stat(Deja& d);
 
+// The rows of a result table of the last stat, card indexes: the cards with
+// a result (nblistees), in index order; with a contract then sorted by
+// nbchutes, most first, equal counts keeping index order.
+std::vector<int> cartes_resultats(bool avec_contrat);
+
 // Compares the leads nos[0] and nos[1] of d.premier, in strain d.couleur,
 // over nbstat deals drawn from the set `contr` itself (its template and
 // conditions; the record's played cards are not used). Adds 1 per solved

@@ -496,3 +496,13 @@ TEST_F(Statistique, EchecsDuSolveurComptesAPartUneFois) {
     EXPECT_GT(bilan_entames.echecs, 0);
     EXPECT_EQ(res[0] + res[2], 0);
 }
+
+TEST(CartesResultats, ClasseesParCompteEgalitesDansLOrdre) {
+    std::fill(nblistees, nblistees + 52, 0);
+    std::fill(nbchutes, nbchutes + 52, 0);
+    // Card: deals listed, successes.
+    const int cas[][3] = {{3, 5, 2}, {7, 5, 4}, {12, 5, 2}, {20, 5, 0}, {40, 5, 4}, {44, 0, 0}};
+    for (const auto& k : cas) nblistees[k[0]] = k[1], nbchutes[k[0]] = k[2];
+    EXPECT_EQ(cartes_resultats(true), std::vector<int>({7, 40, 3, 12, 20}));
+    EXPECT_EQ(cartes_resultats(false), std::vector<int>({3, 7, 12, 20, 40}));
+}
