@@ -157,35 +157,41 @@ TEST_F(Statistique, SansContratNordEntameSansAtout) {
 }
 
 // With a contract, per position: the card listed and whether it reaches the
-// target in every deal (nbstat) or never (0).
+// target in every deal (10) or never (0).
 TEST_F(Statistique, AvecContratCibleAtteinteManqueeOuDejaDecidee) {
     struct Cas {
         const char* quoi;
         int niveau, couleur, declarant, premier;
-        bool une_levee;  // a first trick won by Est, then ♥K led, Sud and Ouest follow
+        int plis;        // complete tricks first: Est leads his hearts from the top
+        bool en_cours;   // then Est leads the next heart, Sud and Ouest follow
         int dec, def, listee, chutes;
     } cas[] = {
         // Ouest leads against 7SA by Sud: the clubs defeat it.
-        {"défense, but 1", 7, sa, S, O, false, 0, 0, carte(trefle, 14), 10},
+        {"défense, but 1", 7, sa, S, O, 0, false, 0, 0, carte(trefle, 14), 10},
         // Est leads hearts against 7♠ by Ouest: Nord ruffs, nothing listed.
-        {"déclarant sans espoir", 7, pique, O, E, false, 0, 0, -1, 0},
+        {"déclarant sans espoir", 7, pique, O, E, 0, false, 0, 0, -1, 0},
         // After Est's first trick Nord, declarer at 7SA, needs 13 of 12.
-        {"hors d'atteinte", 7, sa, N, E, true, 0, 1, carte(pique, 14), 0},
+        {"hors d'atteinte", 7, sa, N, E, 1, true, 0, 1, carte(pique, 13), 0},
         // Against 1♠ by Ouest, Nord's side having the first trick: Nord
         // ruffs and needs 8 - 1 - 1 = 6 of the 12 tricks left.
-        {"défense, but 6", 1, pique, O, E, true, 0, 1, carte(pique, 14), 10},
+        {"défense, but 6", 1, pique, O, E, 1, true, 0, 1, carte(pique, 13), 10},
+        // Est has won seven tricks against 1SA by Nord: 8 - 1 - 7 = 0.
+        {"déjà atteint", 1, sa, N, E, 7, false, 0, 7, carte(coeur, 7), 10},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.quoi);
         donne(donne_une_couleur_chacun());
-        if (k.une_levee) {
-            joue(E, carte(coeur, 14));
-            joue(S, carte(carreau, 2));
-            joue(O, carte(trefle, 2));
-            joue(N, carte(pique, 2));
-            joue(E, carte(coeur, 13), true);
-            joue(S, carte(carreau, 3), true);
-            joue(O, carte(trefle, 3), true);
+        int r = 14;
+        for (int p = 0; p < k.plis; ++p, --r) {
+            joue(E, carte(coeur, r));
+            joue(S, carte(carreau, r));
+            joue(O, carte(trefle, r));
+            joue(N, carte(pique, r));
+        }
+        if (k.en_cours) {
+            joue(E, carte(coeur, r), true);
+            joue(S, carte(carreau, r), true);
+            joue(O, carte(trefle, r), true);
         }
         contrat(k.niveau, k.couleur, k.declarant, k.premier);
         d.leveesdec = k.dec;
@@ -197,24 +203,6 @@ TEST_F(Statistique, AvecContratCibleAtteinteManqueeOuDejaDecidee) {
             EXPECT_EQ(nblistees[c], c == k.listee ? 10 : 0) << c;
         }
     }
-}
-
-TEST_F(Statistique, DejaAtteintChaqueCarteListeeReussit) {
-    // Est, defending 1SA by Nord, has won seven heart tricks: 8 - 1 - 7 = 0.
-    for (int r = 14; r >= 8; --r) {
-        joue(E, carte(coeur, r));
-        joue(S, carte(carreau, r));
-        joue(O, carte(trefle, r));
-        joue(N, carte(pique, r));
-    }
-    contrat(1, sa, N, E);
-    d.leveesdef = 7;
-    EXPECT_LE(cible(d), 0);
-    stat(d);
-    ASSERT_EQ(bilan_entames.statut, Statut::ok) << bilan_entames.message;
-    EXPECT_EQ(nbchutes[carte(coeur, 7)], 10);
-    EXPECT_EQ(nblistees[carte(coeur, 7)], 10);
-    EXPECT_EQ(std::accumulate(nbchutes, nbchutes + 52, 0), 10);
 }
 
 TEST_F(Statistique, UnEtQuatreThreadsMemesComptes) {
@@ -345,61 +333,49 @@ TEST_F(Statistique, ComparaisonSurDonnesCompletes) {
     EXPECT_GT(vus[0] + vus[2], 0);
 }
 
-TEST_F(Statistique, PositionsRefuseesSansRienCompter) {
+TEST_F(Statistique, RefusSansRienCompter) {
     struct Cas {
         const char* quoi;
         void (*abime)(Deja&);
         const char* message;  // a part of the alert
+        bool comparaison;     // compentames, Nord on lead, rather than stat
     } cas[] = {
-        {"nbstat 0", [](Deja&) { nbstat = 0; }, "au moins 1"},
-        {"limite 32", [](Deja&) { limite = 32; }, "entre 0 et 31"},
-        {"niveau 8", [](Deja& d) { d.niveau = 8; }, "niveau"},
-        {"14 cartes", [](Deja& d) { d.fixees[0] = 'N'; }, "Nord a plus de 13 cartes"},
-        {"lettre inconnue", [](Deja& d) { d.fixees[3] = 'x'; }, "joueur inconnu"},
+        {"nbstat 0", [](Deja&) { nbstat = 0; }, "au moins 1", false},
+        {"limite 32", [](Deja&) { limite = 32; }, "entre 0 et 31", false},
+        {"niveau 8", [](Deja& d) { d.niveau = 8; }, "niveau", false},
+        {"14 cartes", [](Deja& d) { d.fixees[0] = 'N'; }, "Nord a plus de 13 cartes", false},
+        {"lettre inconnue", [](Deja& d) { d.fixees[3] = 'x'; }, "joueur inconnu", false},
         {"levée non marquée", [](Deja& d) { d.ctcouleurs[0] = 0, d.ctranks[0] = 14, d.joueur = 0; },
-         "doit être marquée jouée par Ouest"},
+         "doit être marquée jouée par Ouest", false},
         {"couleur inconnue", [](Deja& d) { d.ctcouleurs[0] = -1, d.ctranks[0] = 14, d.joueur = 0; },
-         "couleur inconnue"},
+         "couleur inconnue", false},
         {"rang inconnu", [](Deja& d) { d.ctcouleurs[0] = 0, d.ctranks[0] = -1, d.joueur = 0; },
-         "rang inconnu"},
-        {"trou dans la levée", [](Deja& d) { d.ctranks[1] = 5; }, "place vide"},
-        {"joueur faux", [](Deja& d) { d.joueur = 1; }, "doit être Ouest"},
+         "rang inconnu", false},
+        {"trou dans la levée", [](Deja& d) { d.ctranks[1] = 5; }, "place vide", false},
+        {"joueur faux", [](Deja& d) { d.joueur = 1; }, "doit être Ouest", false},
         {"jouée non fixée", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'N', d.fixees[39] = 'V'; },
-         "non fixée"},
+         "non fixée", false},
         {"nombres de cartes", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'N'; },
-         "même nombre de cartes"},
-        {"levées faites", [](Deja& d) { d.niveau = 3, d.leveesdec = 1; }, "ne correspondent pas"},
+         "même nombre de cartes", false},
+        {"levées faites", [](Deja& d) { d.niveau = 3, d.leveesdec = 1; }, "ne correspondent pas", false},
+        {"entame non choisie", [](Deja&) { nos[0] = -1; }, "Choisissez les deux entames", true},
+        {"même entame", [](Deja&) { nos[1] = nos[0]; }, "deux entames différentes", true},
+        {"entame d'un autre", [](Deja&) { nos[1] = 26; }, "n'est pas une carte de Nord", true},
+        {"nbstat 0 comparé", [](Deja&) { nbstat = 0; }, "au moins 1", true},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.quoi);
         TearDown();
         SetUp();
-        contrat(0, sa, S, O);
+        contrat(0, sa, S, k.comparaison ? N : O);
+        nos[0] = carte(pique, 14), nos[1] = carte(pique, 2);
         k.abime(d);
-        EXPECT_EQ(stat(d), 0);
+        std::vector<int> res;
+        EXPECT_EQ(k.comparaison ? compentames(d, res) : stat(d), 0);
         EXPECT_EQ(bilan_entames.statut, Statut::refuse);
         EXPECT_NE(bilan_entames.message.find(k.message), std::string::npos) << bilan_entames.message;
         EXPECT_EQ(std::accumulate(nblistees, nblistees + 52, 0), 0);
-    }
-}
-
-TEST_F(Statistique, ComparaisonRefusee) {
-    struct Cas {
-        int a, b;
-        const char* message;
-    } cas[] = {
-        {-1, carte(pique, 2), "Choisissez les deux entames"},
-        {carte(pique, 3), carte(pique, 3), "deux entames différentes"},
-        {carte(pique, 3), carte(coeur, 3), "n'est pas une carte de Nord"},
-    };
-    contrat(0, sa, S, N);
-    for (const Cas& k : cas) {
-        nos[0] = k.a, nos[1] = k.b;
-        std::vector<int> res;
-        EXPECT_EQ(compentames(d, res), 0);
-        EXPECT_EQ(bilan_entames.statut, Statut::refuse);
-        EXPECT_NE(bilan_entames.message.find(k.message), std::string::npos) << bilan_entames.message;
-        EXPECT_EQ(res, std::vector<int>({0, 0, 0}));
+        EXPECT_EQ(std::accumulate(res.begin(), res.end(), 0), 0);
     }
 }
 
