@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -201,8 +202,12 @@ std::string valide_position(const Deja& d) {
         const int lettre = d.jouees[c] == 'V' ? -1 : siege(d.jouees[c]);
         if (d.jouees[c] != 'V' && lettre < 0)
             return "Carte " + nom_carte(c) + " jouée par un joueur inconnu";
+        if (lettre != par && par < 0)
+            return "Carte " + nom_carte(c) + " marquée jouée par " + nomjoueur[lettre] +
+                   " mais absente des cartes jouées";
         if (lettre != par)
-            return "Carte " + nom_carte(c) + " : cartes jouées incohérentes";
+            return "Carte " + nom_carte(c) + " jouée par " + nomjoueur[par] +
+                   " mais marquée jouée par " + (lettre >= 0 ? nomjoueur[lettre] : "personne");
         if (par >= 0 && d.fixees[c] != jsymbs[par])
             return "Carte " + nom_carte(c) + " jouée par " + nomjoueur[par] +
                    " mais non fixée à ce joueur";
@@ -269,6 +274,7 @@ std::string refait_fixees(Deja& d, const char* cfixees) {
 }
 
 int retrovl(char c) {
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (c == '0') return 0;
     if (c >= '2' && c <= '9') return c - '0';
     switch (c) {
@@ -284,7 +290,8 @@ int retrovl(char c) {
 void lit_couleurs_levee(const char* texte, int ctcouleurs[3]) {
     const std::size_t l = texte ? std::strlen(texte) : 0;
     for (std::size_t i = 0; i < 3; ++i) {
-        const char* p = i < l ? std::strchr(lettres_couleurs, texte[i]) : nullptr;
+        const char lettre = static_cast<char>(std::toupper(static_cast<unsigned char>(i < l ? texte[i] : 0)));
+        const char* p = lettre ? std::strchr(lettres_couleurs, lettre) : nullptr;
         ctcouleurs[i] = p ? static_cast<int>(p - lettres_couleurs) : -1;
     }
 }

@@ -123,10 +123,11 @@ void reinitialise(Deja& d, const Contraintes& c);
 std::string refait_fixees(Deja& d, const char* cfixees);
 
 // A rank character of the current-trick input: '0' no card (0), '2'..'9',
-// 'X' 10, 'V' 11, 'D' 12, 'R' 13, 'A' 14; -1 for any other character.
+// 'X' 10, 'V' 11, 'D' 12, 'R' 13, 'A' 14, in either case; -1 for any other
+// character.
 int retrovl(char c);
-// The current-trick inputs: the suit letters "PCKT" and the rank characters
-// of up to three cards. Only the characters present are read: a missing
+// The current-trick inputs: the suit letters "PCKT" (either case) and the
+// rank characters of up to three cards. Only the characters present are read: a missing
 // suit is -1 (unknown), a missing rank 0 (no card); an unknown suit letter
 // is -1 and an unknown rank character -1, which valide_position refuses.
 void lit_couleurs_levee(const char* texte, int ctcouleurs[3]);

@@ -116,7 +116,7 @@ TEST(LeveeEnCours, SaisieDesCouleursEtDesRangs) {
     const char* rangs = "0123456789XVDRA";
     const int attendus[] = {0, -1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
     for (int i = 0; rangs[i]; ++i) EXPECT_EQ(retrovl(rangs[i]), attendus[i]) << rangs[i];
-    EXPECT_EQ(retrovl('a'), -1);
+    EXPECT_EQ(retrovl('a'), 14);  // typed in lower case
     EXPECT_EQ(retrovl('T'), -1);
 
     struct Cas {
@@ -126,6 +126,7 @@ TEST(LeveeEnCours, SaisieDesCouleursEtDesRangs) {
     } cas[] = {
         {"P", "A00", {0, -1, -1}, {14, 0, 0}},  // only the characters typed are read
         {"CKT", "X2V", {1, 2, 3}, {10, 2, 11}},
+        {"pk", "dr", {0, 2, -1}, {12, 13, 0}},
         {"Z", "Y", {-1, -1, -1}, {-1, 0, 0}},   // unknown letters are kept unknown
         {"", "", {-1, -1, -1}, {0, 0, 0}},
     };
@@ -355,6 +356,9 @@ TEST_F(Statistique, RefusSansRienCompter) {
         {"joueur faux", [](Deja& d) { d.joueur = 1; }, "doit être Ouest", false},
         {"jouée non fixée", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'N', d.fixees[39] = 'V'; },
          "non fixée", false},
+        {"marquée sans masque", [](Deja& d) { d.jouees[39] = 'N'; }, "absente des cartes jouées", false},
+        {"masque d'un autre", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'S'; },
+         "mais marquée jouée par Sud", false},
         {"nombres de cartes", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'N'; },
          "même nombre de cartes", false},
         {"levées faites", [](Deja& d) { d.niveau = 3, d.leveesdec = 1; }, "ne correspondent pas", false},
