@@ -53,6 +53,11 @@ int siege(char c) {
 
 int index_carte(int couleur, int rang) { return 13 * (3 - couleur) + 14 - rang; }
 
+// An entry of the solver's answer names a card: never an index out of the tables.
+bool carte_valide(const ReponseDds& rep, int k) {
+    return rep.suit[k] >= 0 && rep.suit[k] <= 3 && rep.rank[k] >= 2 && rep.rank[k] <= 14;
+}
+
 // Cards of the current trick: the leading entries whose rank is not 0.
 int nb_levee(const Deja& d) {
     int n = 0;
@@ -367,6 +372,7 @@ std::int64_t stat(Deja& d) {
                     if (echecs.nb++ == 0) echecs.premier = e;
                 } else if (t == -1) {
                     for (int k = 0; k < nb; ++k) {
+                        if (!carte_valide(rep, k)) continue;
                         const int c = index_carte(rep.suit[k], rep.rank[k]);
                         const int sc = std::min(std::max(rep.score[k], 0), 13);
                         ++tabstat[c][sc];
@@ -374,6 +380,7 @@ std::int64_t stat(Deja& d) {
                     }
                 } else {
                     for (int k = 0; k < nb && (certain || rep.score[k] >= 1); ++k) {
+                        if (!carte_valide(rep, k)) continue;
                         const int c = index_carte(rep.suit[k], rep.rank[k]);
                         ++nblistees[c];
                         if (certain && !reussi) continue;
