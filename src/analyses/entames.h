@@ -12,15 +12,23 @@
 // nblistees below; how the run ended comes back in bilan_entames: a spent
 // budget, a solver failure or a refused position are never counts.
 //
-// A caller's sequence (the lead page's "&Calculer"):
-//   refait_fixees(deja, contr.cfixees)  -> "" or an alert (a played card the set gives another seat)
-//   deja.joueur = joueur_courant(deja)
-//   stat(deja); then bilan_entames.statut:
-//     ok             -> show the counts; rates divide by bilan_entames.analysees
+// How the lead page uses it:
+//   trick inputs     -> lit_couleurs_levee / lit_rangs_levee into deja.ctcouleurs
+//                       / deja.ctranks, then deja.joueur = joueur_courant(deja)
+//   page opened      -> reinitialise(deja, contr) when deja.id_contraintes != contr.id
+//   "&Calculer"      -> refait_fixees(deja, contr.cfixees) ("" or the alert),
+//                       deja.joueur = joueur_courant(deja), stat(deja), then
+//                       by bilan_entames.statut:
+//     ok             -> the rows cartes_resultats(deja.niveau > 0); rates and
+//                       expectations divide by bilan_entames.analysees (= nbstat)
 //     budget_epuise  -> the page's own alert (the counts are partial)
 //     echec_solveur  -> alert bilan_entames.message once; the counts hold the
 //                       deals solved, failed deals are counted nowhere
 //     refuse         -> alert bilan_entames.message; nothing ran, counts are 0
+//   "comparer"       -> compentames(deja, res) with nos set by the lead
+//                       choosers; the same statuses, res over analysees.
+// The step-by-step analysis fills its own Deja (fixees: what the player to
+// move can see plus the played cards) and reads the same results.
 #pragma once
 
 #include <cstdint>
