@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "aleatoire.h"
+#include "edition_cocos.h"
 #include "formule.h"
 #include "gen.h"
 #include "generateur.h"
@@ -33,6 +34,10 @@ int calcule_stat(std::vector<int>& compteurs, BilanStat* bilan) {
         b.message =
             "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée";
         alerte(b.message);
+        return fin(0);
+    }
+    if (!verifie_kinds(contr)) {  // it has alerted, naming the letter
+        b.statut = Statut::refuse;
         return fin(0);
     }
 

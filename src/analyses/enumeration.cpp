@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "edition_cocos.h"
 #include "formule.h"
 #include "gen.h"
 #include "generateur.h"
@@ -165,7 +166,7 @@ bool traite_fix(const Contraintes& c, Comptes& counts, int nbthreads) {
     const std::size_t taille = 2 + c.calculs.size();
     counts.assign(taille, 0);
     Partage p;
-    if (!prepare(c, p)) return false;
+    if (!verifie_kinds(c) || !prepare(c, p)) return false;
     const int n = static_cast<int>(p.libres.size());
     const char lettre = jsymbs[p.choisi];
 

@@ -11,6 +11,7 @@
 #include "aleatoire.h"
 #include "calcstat.h"
 #include "condouv.h"
+#include "enumeration.h"
 #include "gen.h"
 
 namespace {
@@ -134,4 +135,28 @@ TEST_F(CalculeStat, TemplateThatCannotBeDealtIsRefused) {
     EXPECT_EQ(calcule_stat(k, &b), 0);
     EXPECT_EQ(b.statut, Statut::refuse);
     EXPECT_EQ(rec.alertes, std::vector<std::string>({b.message}));
+}
+
+// A condition left without a kind is never met: both counts refuse the set
+// at once, naming its letter, instead of spending the budget or counting
+// nothing.
+TEST_F(CalculeStat, ConditionWithoutAKindIsRefusedByBothCounts) {
+    EnregistreurAlertes rec;
+    contr = Contraintes();
+    for (int i = 0; i < 26; ++i) contr.cfixees[i] = i < 13 ? 'N' : 'S';
+    contr.cocos.push_back(Condouv{});
+    contr.cocos.back().id_condition = kind_non_choisi;
+    nbstat = 5;
+    limite = 10;
+    std::vector<int> k;
+    BilanStat b;
+    EXPECT_EQ(calcule_stat(k, &b), 0);
+    EXPECT_EQ(b.statut, Statut::refuse);
+    EXPECT_EQ(b.tirages, 0);
+    Comptes counts;
+    EXPECT_FALSE(traite_fix(contr, counts, 1));
+    EXPECT_EQ(counts[0], 0);
+    ASSERT_EQ(rec.alertes.size(), 2u);
+    EXPECT_NE(rec.alertes[0].find("Coco a"), std::string::npos);
+    EXPECT_EQ(rec.alertes[0], rec.alertes[1]);
 }
