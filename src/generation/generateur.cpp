@@ -156,11 +156,7 @@ std::vector<bool> vconditions(const char* deal, int board) {
     return r;
 }
 
-bool a_contexte(const Contraintes& c) {
-    // Asked at every try: compared by hand rather than through a string.
-    const std::string& k = c.con;
-    return !(k.empty() || (k.size() == 3 && k[0] == 'N' && k[1] == 'o' && k[2] == 'n'));
-}
+bool a_contexte(const Contraintes& c) { return !sans_contexte(c.con); }
 
 bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
     if (c.cocos.empty()) return true;

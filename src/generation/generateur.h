@@ -49,7 +49,7 @@ int vconditions(const char* deal, const Contraintes& c, int board, bool r[max_le
 // loop of tries).
 std::vector<bool> vconditions(const char* deal, int board);
 
-// Whether c has a context formula: neither "" nor "Non".
+// Whether c has a context formula: neither "", "Non" nor only blanks.
 bool a_contexte(const Contraintes& c);
 
 // The acceptance test of deal as board: true without looking at the deal when

@@ -226,6 +226,33 @@ TEST(CondOuvs, ConjunctionWithoutContextAndContextOtherwise) {
     EXPECT_TRUE(cond_ouvs(d, ensemble({non_choisie, reguliere_4333}, 0, "a ! b &"), 1));
 }
 
+TEST(CondOuvs, AContextOfBlanksIsNoContext) {
+    // a false (18 HCP), b true (4333): without a context the conjunction
+    // refuses, and "a !" alone accepts.
+    const Jeu j = sud_18_4333();
+    struct Cas {
+        const char* con;
+        bool contexte;
+    };
+    const Cas cas[] = {{"", false},       {" ", false},     {"\t \t", false}, {" \r", false},
+                       {"Non", false},    {" Non ", false}, {"a !", true},      {" a ! ", true},
+                       {"Non a", true},   {"x", true}};
+    for (const Cas& k : cas) {
+        const Contraintes refus = ensemble({points_15_17, reguliere_4333}, 0, k.con);
+        EXPECT_EQ(a_contexte(refus), k.contexte) << '"' << k.con << '"';
+        if (!k.contexte) {
+            EXPECT_FALSE(cond_ouvs(j.donne(), refus, 1)) << '"' << k.con << '"';
+            EXPECT_TRUE(cond_ouvs(j.donne(), ensemble({reguliere_4333}, 0, k.con), 1))
+                << '"' << k.con << '"';
+        }
+    }
+    // A series under a context of blanks is drawn as without one.
+    Contraintes c = ensemble({reguliere_4333}, 0, "   ");
+    std::int64_t essais = 0;
+    const auto d = boucle(3, c, 20, &essais);
+    EXPECT_EQ(d.size(), 3u);
+}
+
 TEST(VConditions, OneResultPerConditionInOrder) {
     const Jeu j = sud_18_4333();
     Contraintes c = ensemble({points_15_17, reguliere_4333, non_choisie,
