@@ -7,6 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "evaluation.h"
 #include "formes.h"
 #include "formule.h"
 #include "gen.h"
@@ -121,6 +126,138 @@ void creedonne(char* deal, const char* fixed, const Contraintes& c) {
     creedonne(deal, fixed, c, flux_thread());
 }
 
+void creedonne(char* deal, const SerieTirage& s, Flux& flux) {
+    std::memcpy(deal, s.fixe, 52);
+    int cartes[52];
+    std::memcpy(cartes, s.cartes, sizeof cartes);
+    Flux g = flux;
+    melange(cartes, s.m, g, [&](int i, int carte) { deal[carte] = s.lettres[i]; });
+    flux = g;
+}
+
+namespace {
+
+// The draws of places i .. m-2 of a shuffle of m <= 52 entries, as melange
+// makes them (four places from each word while four remain, then one word
+// each), written to d; the last place draws nothing (d[m-1] = 0). i is a
+// multiple of 4 or past the four-place words.
+inline void tire_places(Flux& g, std::uint32_t* d, int i, int m) {
+    const int tirages = m - 1;
+    for (; i + 3 < tirages; i += 4) {
+        const std::uint64_t r = g.suivant();
+        const auto b = static_cast<std::uint32_t>(m - i);
+        d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+        d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+        d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+        d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+    }
+    for (; i < tirages; ++i) d[i] = g.tire(static_cast<std::uint32_t>(m - i));
+    if (m > 0) d[m - 1] = 0;
+}
+
+// The same stream movement as tire_places(g, d, i, m) without keeping the
+// draws. reduit16 draws again only when the low half of x·b is below b,
+// about once in a thousand: the four places of a word are checked at once,
+// and only a word that fails the check is reduced place by place.
+inline void redraw_mot(Flux& g, std::uint64_t r, std::uint32_t b) {
+    g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+    g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+    g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+    g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+}
+
+inline void saute_places(Flux& g, int i, int m) {
+    const int tirages = m - 1;
+#if defined(__SSE2__)
+    // Two words at once: the eight 16-bit draws side by side, each lane
+    // against its place's b (the first place of a word in its high lane).
+    if (i + 7 < tirages) {
+        const auto b = static_cast<short>(m - i);
+        __m128i bornes = _mm_set_epi16(static_cast<short>(b - 4), static_cast<short>(b - 5),
+                                       static_cast<short>(b - 6), static_cast<short>(b - 7), b,
+                                       static_cast<short>(b - 1), static_cast<short>(b - 2),
+                                       static_cast<short>(b - 3));
+        const __m128i huit = _mm_set1_epi16(8);
+        for (; i + 7 < tirages; i += 8) {
+            const std::uint64_t r0 = g.suivant();
+            const Flux apres0 = g;
+            const std::uint64_t r1 = g.suivant();
+            const __m128i x = _mm_set_epi64x(static_cast<long long>(r1), static_cast<long long>(r0));
+            // Saturated b - low half of x·b: non-zero where the low half is below b.
+            const __m128i ecart = _mm_subs_epu16(bornes, _mm_mullo_epi16(x, bornes));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi16(ecart, _mm_setzero_si128())) != 0xFFFF) {
+                // Rare: the second word may not be the one drawn above.
+                g = apres0;
+                const auto bi = static_cast<std::uint32_t>(m - i);
+                redraw_mot(g, r0, bi);
+                redraw_mot(g, g.suivant(), bi - 4);
+            }
+            bornes = _mm_sub_epi16(bornes, huit);
+        }
+    }
+#endif
+    for (; i + 3 < tirages; i += 4) {
+        const std::uint64_t r = g.suivant();
+        const auto b = static_cast<std::uint32_t>(m - i);
+        const auto x0 = static_cast<std::uint32_t>(r >> 48), x1 = static_cast<std::uint32_t>(r >> 32) & 0xFFFFu,
+                   x2 = static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, x3 = static_cast<std::uint32_t>(r) & 0xFFFFu;
+        const bool redraw = ((x0 * b) & 0xFFFFu) < b || ((x1 * (b - 1)) & 0xFFFFu) < b - 1 ||
+                            ((x2 * (b - 2)) & 0xFFFFu) < b - 2 || ((x3 * (b - 3)) & 0xFFFFu) < b - 3;
+        if (redraw) redraw_mot(g, r, b);
+    }
+    for (; i < tirages; ++i) g.tire(static_cast<std::uint32_t>(m - i));
+}
+
+}  // namespace
+
+bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
+    const int m = s.m, L = s.lues;
+    // The early test pays when a good share of the places can wait.
+    if (L + 8 > m) {
+        creedonne(deal, s, flux);
+        return cond_ouvs(deal, s, board);
+    }
+    std::memcpy(deal, s.fixe, 52);
+    int t[52];
+    std::memcpy(t, s.cartes, sizeof t);
+    std::uint32_t d[52];
+    Flux g = flux;
+    // The draws of the first L places, in whole words as the shuffle takes
+    // them (L + 8 <= m leaves whole words to cover them).
+    int i = 0;
+    for (; i < L; i += 4) {
+        const std::uint64_t r = g.suivant();
+        const auto b = static_cast<std::uint32_t>(m - i);
+        d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+        d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+        d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+        d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+    }
+    const Flux reprise = g;
+    const int suite = i;
+    // Place p is final once exchanged: the seats dealt first are complete
+    // after their places, and the other free cards still read 'V'.
+    for (int p = 0; p < L; ++p) {
+        const int j = p + static_cast<int>(d[p]);
+        const int v = t[j];
+        t[j] = t[p];
+        deal[v] = s.lettres[p];
+    }
+    saute_places(g, suite, m);
+    flux = g;
+    if (!cond_ouvs(deal, s, board)) return false;
+    // Accepted: the other places from the same draws, drawn again.
+    Flux h = reprise;
+    tire_places(h, d, suite, m);
+    for (int p = L; p < m; ++p) {
+        const int j = p + static_cast<int>(d[p]);
+        const int v = t[j];
+        t[j] = t[p];
+        deal[v] = s.lettres[p];
+    }
+    return true;
+}
+
 // --- condition tests ---------------------------------------------------------------
 
 bool teste_condition(const char* deal, const Condouv& k, int board) {
@@ -172,6 +309,180 @@ bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
     return true;
 }
 
+// --- the prepared series -------------------------------------------------------------
+
+namespace {
+
+// How a condition of a prepared series is tested: most through
+// teste_condition on the deal, the commonest hand measures from what the
+// tests of the try share.
+enum Mode : unsigned char { sur_la_donne, points_seul, points_ligne, par_forme, par_distribution };
+
+// The seats (bit j for seat j) whose cards a condition's test reads.
+unsigned sieges_lus(const Condouv& k) {
+    if (k.id_condition < 0 || k.id_condition > 14) return 0;  // false unread
+    const int j = k.joueur;
+    if (j < 0 || j > 3) return 0xFu;
+    const unsigned seul = 1u << j, avec = seul | 1u << ((j + 2) & 3);
+    switch (k.id_condition) {
+        // The stoppers and the support points count the partner's ten; the
+        // line's points count the partner's hand.
+        case 0:
+        case 1:
+        case 2:
+        case 11: return avec;
+        case 3:
+            return k.params.size() >= 2 && k.params[0] == 0 && k.params[1] >= 0 && k.params[1] <= 2 ? seul
+                                                                                                   : avec;
+        default: return seul;
+    }
+}
+
+// What the tests of one try have measured of each hand, taken on first use.
+class Partage {
+public:
+    explicit Partage(const char* deal) : d_(deal) {}
+    int points(int j) {
+        if (!(pts_ & 1u << j)) {
+            p_[j] = points_bits(main(j));
+            pts_ |= 1u << j;
+        }
+        return p_[j];
+    }
+    const int* lens(int j) {
+        longueurs(j);
+        return l_[j];
+    }
+    const int* tries(int j) {
+        longueurs(j);
+        return t_[j];
+    }
+
+private:
+    std::uint64_t main(int j) {
+        if (!(lue_ & 1u << j)) {
+            m_[j] = main_bits(d_, j);
+            lue_ |= 1u << j;
+        }
+        return m_[j];
+    }
+    void longueurs(int j) {
+        if (!(lon_ & 1u << j)) {
+            fodistr_bits(main(j), l_[j], t_[j]);
+            lon_ |= 1u << j;
+        }
+    }
+    const char* d_;
+    unsigned lue_ = 0, pts_ = 0, lon_ = 0;
+    std::uint64_t m_[4];
+    int p_[4];
+    int l_[4][4], t_[4][4];
+};
+
+inline bool teste(const char* deal, const Condouv& k, unsigned char mode, int board, Partage& p) {
+    switch (mode) {
+        case points_seul: return dans_les_bornes(p.points(k.joueur), k);
+        case points_ligne: return dans_les_bornes(p.points(k.joueur) + p.points((k.joueur + 2) & 3), k);
+        case par_forme: return forme_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
+        case par_distribution: return distribution_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
+        default: return teste_condition(deal, k, board);
+    }
+}
+
+// Contexts over at most this many conditions are tabulated (4096 entries).
+constexpr int lettres_tabulees = 12;
+
+}  // namespace
+
+SerieTirage prepare_serie(const Contraintes& c) {
+    SerieTirage s;
+    s.c = &c;
+    std::memcpy(s.fixe, c.cfixees, 52);
+    s.m = static_cast<int>(std::min<std::size_t>(c.numrestants.size(), 52));
+    std::fill(std::begin(s.cartes), std::end(s.cartes), 0);
+    std::copy(c.numrestants.begin(), c.numrestants.begin() + s.m, s.cartes);
+    // As creedonne deals: Sud's share first, then Ouest, Nord and Est;
+    // places beyond the shares go to Est.
+    std::fill(std::begin(s.lettres), std::end(s.lettres), symbj[3]);
+    int fin[4];
+    int p = 0;
+    for (int e = 0; e < 4; ++e) {
+        const int n = std::max(0, std::min(s.m - p, 13 - c.nbmarquees[e]));
+        std::memset(s.lettres + p, symbj[e], static_cast<std::size_t>(n));
+        p += n;
+        fin[e] = e == 3 ? s.m : p;
+    }
+    unsigned lus = 0;
+    s.modes.resize(c.cocos.size(), sur_la_donne);
+    for (std::size_t i = 0; i < c.cocos.size(); ++i) {
+        const Condouv& k = c.cocos[i];
+        lus |= sieges_lus(k);
+        const bool siege = k.joueur >= 0 && k.joueur <= 3;
+        if (k.id_condition == 3 && points_de_la_main(k))
+            s.modes[i] = k.params[0] == 0 ? points_seul : points_ligne;
+        else if (k.id_condition == 4 && siege)
+            s.modes[i] = par_forme;
+        else if (k.id_condition == 5 && siege)
+            s.modes[i] = par_distribution;
+    }
+    // The test can be decided once the last seat it reads is dealt.
+    s.lues = 0;
+    for (int e = 0; e < 4; ++e) {
+        const int j = static_cast<int>(std::strchr(jsymbs, symbj[e]) - jsymbs);
+        if (lus & 1u << j) s.lues = fin[e];
+    }
+    s.contexte = !c.cocos.empty() && a_contexte(c);
+    s.nb_lettres = static_cast<int>(std::min<std::size_t>(c.cocos.size(), max_lettres));
+    if (s.contexte && s.nb_lettres <= lettres_tabulees) {
+        // Level k (entries 2^k .. 2^(k+1)-1) holds, for each value of the
+        // first k results, the context's value when the others cannot
+        // change it, else -1. Level nb_lettres is the context itself.
+        const int n = s.nb_lettres;
+        s.table.assign(std::size_t{2} << n, -1);
+        bool r[max_lettres];
+        for (std::size_t x = 0; x < (std::size_t{1} << n); ++x) {
+            for (int i = 0; i < n; ++i) r[i] = (x >> i) & 1u;
+            s.table[(std::size_t{1} << n) + x] = traite(r, static_cast<std::size_t>(n), c.con);
+        }
+        for (int k = n - 1; k >= 0; --k)
+            for (std::size_t x = 0; x < (std::size_t{1} << k); ++x) {
+                const signed char a = s.table[(std::size_t{2} << k) + x];
+                const signed char b = s.table[(std::size_t{2} << k) + x + (std::size_t{1} << k)];
+                s.table[(std::size_t{1} << k) + x] = a == b ? a : -1;
+            }
+    }
+    return s;
+}
+
+bool cond_ouvs(const char* deal, const SerieTirage& s, int board) {
+    const std::vector<Condouv>& cocos = s.c->cocos;
+    const int n = static_cast<int>(cocos.size());
+    if (n == 0) return true;
+    Partage p(deal);
+    if (s.contexte && !s.table.empty()) {
+        // The tests are pure: once the results so far decide the context,
+        // the others need not be made.
+        unsigned bits = 0;
+        for (int i = 0;; ++i) {
+            const signed char v = s.table[(std::size_t{1} << i) + bits];
+            if (v >= 0) return v != 0;
+            bits |= static_cast<unsigned>(teste(deal, cocos[static_cast<std::size_t>(i)],
+                                                s.modes[static_cast<std::size_t>(i)], board, p))
+                    << i;
+        }
+    }
+    if (s.contexte) {
+        bool r[max_lettres];
+        for (int i = 0; i < s.nb_lettres; ++i)
+            r[i] = teste(deal, cocos[static_cast<std::size_t>(i)], s.modes[static_cast<std::size_t>(i)], board, p);
+        return traite(r, static_cast<std::size_t>(s.nb_lettres), s.c->con);
+    }
+    for (int i = 0; i < n; ++i)
+        if (!teste(deal, cocos[static_cast<std::size_t>(i)], s.modes[static_cast<std::size_t>(i)], board, p))
+            return false;
+    return true;
+}
+
 // --- the parallel loop ---------------------------------------------------------------
 
 int threads_generation(int voulus) {
@@ -205,14 +516,33 @@ bool depend_du_numero(const Contraintes& c) {
     return false;
 }
 
+namespace {
+
+// The loop of boucle and boucle_avec; propre says that test is cond_ouvs
+// over c itself, which a try may then decide before the deal is complete.
+std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                      int nbthreads, TestDonne test, const void* ctx,
+                                      bool selon_numero, bool propre);
+
+}  // namespace
+
 std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
-    return boucle_avec(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
-                       depend_du_numero(c));
+    return boucle_serie(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
+                        depend_du_numero(c), true);
 }
 
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
                                      int nbthreads, TestDonne test, const void* ctx,
                                      bool selon_numero) {
+    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero,
+                        test == test_contraintes && ctx == &c);
+}
+
+namespace {
+
+std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                      int nbthreads, TestDonne test, const void* ctx,
+                                      bool selon_numero, bool propre) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
     if (limite < 0) {
@@ -245,8 +575,8 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
     std::atomic<std::int64_t> prochain{0};
     std::atomic<std::uint64_t> total{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
+    const SerieTirage serie = prepare_serie(c);
     std::vector<std::size_t> comptes(static_cast<std::size_t>(equipe), 0);
-    const Contraintes& cc = c;
 
 #pragma omp parallel num_threads(equipe)
     {
@@ -262,9 +592,13 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
             bool garde = false;
             while (!garde && essais < quota) {
                 ++essais;
-                creedonne(deal, cc.cfixees, cc, f);
                 int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
-                if (!test(deal, k, ctx)) continue;
+                if (propre) {
+                    if (!essai(deal, serie, k, f)) continue;
+                } else {
+                    creedonne(deal, serie, f);
+                    if (!test(deal, k, ctx)) continue;
+                }
                 std::int64_t r;
                 if (par_numero) {
                     // Another worker may have taken board k meanwhile: the
@@ -306,3 +640,5 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
     if (tries) *tries = static_cast<std::int64_t>(total.load());
     return res;
 }
+
+}  // namespace

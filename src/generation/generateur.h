@@ -57,6 +57,46 @@ bool a_contexte(const Contraintes& c);
 // one, the conjunction of all of them. Allocates nothing.
 bool cond_ouvs(const char* deal, const Contraintes& c, int board);
 
+// What the tries of one series share, prepared once from a set (after eff,
+// with template_complet true) rather than rebuilt at every try: the
+// template, the free cards and the seat of each place of the shuffled list;
+// each condition's kind of test and the seats it reads; the context as the
+// table of its values when it names few enough conditions. The set must
+// outlive the record and stay unchanged while it is used; tries only read
+// the record, so one serves a whole team.
+struct SerieTirage {
+    const Contraintes* c = nullptr;
+    char fixe[52];
+    int cartes[52];    // the free cards, in c's order
+    char lettres[52];  // the seat letter of each place of the shuffled list
+    int m = 0;         // free cards
+    // Places of the shuffled list dealt before the acceptance test can be
+    // decided: the seats dealt first are complete once their places are.
+    int lues = 52;
+    bool contexte = false;
+    int nb_lettres = 0;                  // results the context reads
+    std::vector<signed char> table;      // context value by first results, or empty
+    std::vector<unsigned char> modes;    // per condition: how it is tested
+};
+
+// Prepares the series of c (which must have gone through eff). Allocates.
+SerieTirage prepare_serie(const Contraintes& c);
+
+// creedonne of the prepared set with its own template: the same deal from
+// the same stream, without rebuilding what depends only on the set.
+void creedonne(char* deal, const SerieTirage& s, Flux& flux);
+
+// cond_ouvs of the prepared set: the same answer; the tests of the deal
+// share what they measure of each hand. Allocates nothing.
+bool cond_ouvs(const char* deal, const SerieTirage& s, int board);
+
+// One try: creedonne then cond_ouvs as board, with the same answer and the
+// stream left where they leave it; an accepted deal is the one creedonne
+// gives. When the conditions read only the seats dealt first, the deal is
+// tested as soon as those are complete and the other places are dealt only
+// for an accepted deal; a refused deal is left incomplete.
+bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
+
 // At most n deals that satisfy c, in the order they were accepted, drawn on
 // threads_generation(config.nbthreads) workers with at most
 // ⌊2^limite / T⌋ tries each; *tries (when not null) receives the number of

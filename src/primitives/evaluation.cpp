@@ -304,6 +304,18 @@ int nb_rang(const char* deal, int seat, int k) {
     return nb(main_de(deal, lettre(seat)) & rangee(k));
 }
 
+std::uint64_t main_bits(const char* deal, int seat) { return main_de(deal, lettre(seat)); }
+
+int points_bits(std::uint64_t main) { return hcp(main); }
+
+void fodistr_bits(std::uint64_t main, int lens[4], int sorted[4]) {
+    const Longueurs L = longueurs(main);
+    for (int s = 0; s < 4; ++s) {
+        lens[s] = L.l[s];
+        sorted[s] = L.trie[s];
+    }
+}
+
 void fodistr(const char* deal, int seat, int lens[4], int sorted[4]) {
     const Longueurs L = longueurs(main_de(deal, lettre(seat)));
     for (int s = 0; s < 4; ++s) {

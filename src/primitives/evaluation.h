@@ -7,6 +7,19 @@
 // position k of a card is 0 for the ace .. 12 for the deuce.
 #pragma once
 
+#include <cstdint>
+
+// --- a hand read once -----------------------------------------------------------
+
+// The seat's cards as a set, bit i for card index i. A caller that takes
+// several measures of one hand reads it once and measures the set: the
+// results are those of the forms that read the deal.
+std::uint64_t main_bits(const char* deal, int seat);
+// points(deal, seat) of the hand whose set is main.
+int points_bits(std::uint64_t main);
+// fodistr(deal, seat, ...) of the hand whose set is main.
+void fodistr_bits(std::uint64_t main, int lens[4], int sorted[4]);
+
 // --- counts and honours -----------------------------------------------------
 
 // The seat's cards of the suit at in-suit positions from..to-1.
