@@ -7,9 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "evaluation.h"
 #include "formes.h"
@@ -155,59 +152,6 @@ inline void tire_places(Flux& g, std::uint32_t* d, int i, int m) {
     if (m > 0) d[m - 1] = 0;
 }
 
-// The same stream movement as tire_places(g, d, i, m) without keeping the
-// draws. reduit16 draws again only when the low half of x·b is below b,
-// about once in a thousand: the four places of a word are checked at once,
-// and only a word that fails the check is reduced place by place.
-inline void redraw_mot(Flux& g, std::uint64_t r, std::uint32_t b) {
-    g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
-    g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
-    g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
-    g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
-}
-
-inline void saute_places(Flux& g, int i, int m) {
-    const int tirages = m - 1;
-#if defined(__SSE2__)
-    // Two words at once: the eight 16-bit draws side by side, each lane
-    // against its place's b (the first place of a word in its high lane).
-    if (i + 7 < tirages) {
-        const auto b = static_cast<short>(m - i);
-        __m128i bornes = _mm_set_epi16(static_cast<short>(b - 4), static_cast<short>(b - 5),
-                                       static_cast<short>(b - 6), static_cast<short>(b - 7), b,
-                                       static_cast<short>(b - 1), static_cast<short>(b - 2),
-                                       static_cast<short>(b - 3));
-        const __m128i huit = _mm_set1_epi16(8);
-        for (; i + 7 < tirages; i += 8) {
-            const std::uint64_t r0 = g.suivant();
-            const Flux apres0 = g;
-            const std::uint64_t r1 = g.suivant();
-            const __m128i x = _mm_set_epi64x(static_cast<long long>(r1), static_cast<long long>(r0));
-            // Saturated b - low half of x·b: non-zero where the low half is below b.
-            const __m128i ecart = _mm_subs_epu16(bornes, _mm_mullo_epi16(x, bornes));
-            if (_mm_movemask_epi8(_mm_cmpeq_epi16(ecart, _mm_setzero_si128())) != 0xFFFF) {
-                // Rare: the second word may not be the one drawn above.
-                g = apres0;
-                const auto bi = static_cast<std::uint32_t>(m - i);
-                redraw_mot(g, r0, bi);
-                redraw_mot(g, g.suivant(), bi - 4);
-            }
-            bornes = _mm_sub_epi16(bornes, huit);
-        }
-    }
-#endif
-    for (; i + 3 < tirages; i += 4) {
-        const std::uint64_t r = g.suivant();
-        const auto b = static_cast<std::uint32_t>(m - i);
-        const auto x0 = static_cast<std::uint32_t>(r >> 48), x1 = static_cast<std::uint32_t>(r >> 32) & 0xFFFFu,
-                   x2 = static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, x3 = static_cast<std::uint32_t>(r) & 0xFFFFu;
-        const bool redraw = ((x0 * b) & 0xFFFFu) < b || ((x1 * (b - 1)) & 0xFFFFu) < b - 1 ||
-                            ((x2 * (b - 2)) & 0xFFFFu) < b - 2 || ((x3 * (b - 3)) & 0xFFFFu) < b - 3;
-        if (redraw) redraw_mot(g, r, b);
-    }
-    for (; i < tirages; ++i) g.tire(static_cast<std::uint32_t>(m - i));
-}
-
 }  // namespace
 
 bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
@@ -233,7 +177,6 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
         d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
         d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
     }
-    const Flux reprise = g;
     const int suite = i;
     // Place p is final once exchanged: the seats dealt first are complete
     // after their places, and the other free cards still read 'V'.
@@ -243,12 +186,16 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
         t[j] = t[p];
         deal[v] = s.lettres[p];
     }
-    saute_places(g, suite, m);
+    if (!cond_ouvs(deal, s, board)) {
+        flux = g;
+        return false;
+    }
+    // Accepted: the draws of the other places follow from the stream. They
+    // are independent of the first places', as in one whole shuffle, so the
+    // deal is drawn with the same law; a refused try spends no draw on
+    // places it never deals.
+    tire_places(g, d, suite, m);
     flux = g;
-    if (!cond_ouvs(deal, s, board)) return false;
-    // Accepted: the other places from the same draws, drawn again.
-    Flux h = reprise;
-    tire_places(h, d, suite, m);
     for (int p = L; p < m; ++p) {
         const int j = p + static_cast<int>(d[p]);
         const int v = t[j];
@@ -325,9 +272,10 @@ unsigned sieges_lus(const Condouv& k) {
     if (j < 0 || j > 3) return 0xFu;
     const unsigned seul = 1u << j, avec = seul | 1u << ((j + 2) & 3);
     switch (k.id_condition) {
-        // The stoppers and the support points count the partner's ten; the
-        // line's points count the partner's hand.
-        case 0:
+        // The stoppers and the support points, which overcalls and
+        // responses use, count the partner's ten; the line's points count
+        // the partner's hand. Openings read the opener's hand alone.
+        case 0: return seul;
         case 1:
         case 2:
         case 11: return avec;
@@ -379,10 +327,17 @@ private:
     int l_[4][4], t_[4][4];
 };
 
-inline bool teste(const char* deal, const Condouv& k, unsigned char mode, int board, Partage& p) {
-    switch (mode) {
-        case points_seul: return dans_les_bornes(p.points(k.joueur), k);
-        case points_ligne: return dans_les_bornes(p.points(k.joueur) + p.points((k.joueur + 2) & 3), k);
+inline bool teste(const char* deal, const SerieTirage::Epreuve& e, int board, Partage& p) {
+    const Condouv& k = *e.k;
+    switch (e.mode) {
+        case points_seul: {
+            const int v = p.points(k.joueur);
+            return e.bas <= v && v <= e.haut;
+        }
+        case points_ligne: {
+            const int v = p.points(k.joueur) + p.points((k.joueur + 2) & 3);
+            return e.bas <= v && v <= e.haut;
+        }
         case par_forme: return forme_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
         case par_distribution: return distribution_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
         default: return teste_condition(deal, k, board);
@@ -413,17 +368,23 @@ SerieTirage prepare_serie(const Contraintes& c) {
         fin[e] = e == 3 ? s.m : p;
     }
     unsigned lus = 0;
-    s.modes.resize(c.cocos.size(), sur_la_donne);
-    for (std::size_t i = 0; i < c.cocos.size(); ++i) {
-        const Condouv& k = c.cocos[i];
+    s.epreuves.reserve(c.cocos.size());
+    for (const Condouv& k : c.cocos) {
         lus |= sieges_lus(k);
+        SerieTirage::Epreuve e{&k, sur_la_donne, 0, 0};
         const bool siege = k.joueur >= 0 && k.joueur <= 3;
-        if (k.id_condition == 3 && points_de_la_main(k))
-            s.modes[i] = k.params[0] == 0 ? points_seul : points_ligne;
-        else if (k.id_condition == 4 && siege)
-            s.modes[i] = par_forme;
-        else if (k.id_condition == 5 && siege)
-            s.modes[i] = par_distribution;
+        if (k.id_condition == 3 && points_de_la_main(k)) {
+            e.mode = k.params[0] == 0 ? points_seul : points_ligne;
+            // A whole count is within half a point of slack of whole bounds
+            // exactly when it is within the bounds.
+            e.bas = k.params[3];
+            e.haut = k.params[4];
+        } else if (k.id_condition == 4 && siege) {
+            e.mode = par_forme;
+        } else if (k.id_condition == 5 && siege) {
+            e.mode = par_distribution;
+        }
+        s.epreuves.push_back(e);
     }
     // The test can be decided once the last seat it reads is dealt.
     s.lues = 0;
@@ -455,8 +416,8 @@ SerieTirage prepare_serie(const Contraintes& c) {
 }
 
 bool cond_ouvs(const char* deal, const SerieTirage& s, int board) {
-    const std::vector<Condouv>& cocos = s.c->cocos;
-    const int n = static_cast<int>(cocos.size());
+    const SerieTirage::Epreuve* e = s.epreuves.data();
+    const int n = static_cast<int>(s.epreuves.size());
     if (n == 0) return true;
     Partage p(deal);
     if (s.contexte && !s.table.empty()) {
@@ -466,20 +427,17 @@ bool cond_ouvs(const char* deal, const SerieTirage& s, int board) {
         for (int i = 0;; ++i) {
             const signed char v = s.table[(std::size_t{1} << i) + bits];
             if (v >= 0) return v != 0;
-            bits |= static_cast<unsigned>(teste(deal, cocos[static_cast<std::size_t>(i)],
-                                                s.modes[static_cast<std::size_t>(i)], board, p))
-                    << i;
+            bits |= static_cast<unsigned>(teste(deal, e[i], board, p)) << i;
         }
     }
     if (s.contexte) {
         bool r[max_lettres];
         for (int i = 0; i < s.nb_lettres; ++i)
-            r[i] = teste(deal, cocos[static_cast<std::size_t>(i)], s.modes[static_cast<std::size_t>(i)], board, p);
+            r[i] = teste(deal, e[i], board, p);
         return traite(r, static_cast<std::size_t>(s.nb_lettres), s.c->con);
     }
     for (int i = 0; i < n; ++i)
-        if (!teste(deal, cocos[static_cast<std::size_t>(i)], s.modes[static_cast<std::size_t>(i)], board, p))
-            return false;
+        if (!teste(deal, e[i], board, p)) return false;
     return true;
 }
 

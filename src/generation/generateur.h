@@ -76,7 +76,14 @@ struct SerieTirage {
     bool contexte = false;
     int nb_lettres = 0;                  // results the context reads
     std::vector<signed char> table;      // context value by first results, or empty
-    std::vector<unsigned char> modes;    // per condition: how it is tested
+    // Per condition, how it is tested: through teste_condition, or, for the
+    // commonest measures, from what the tests of one try share.
+    struct Epreuve {
+        const Condouv* k;
+        unsigned char mode;
+        int bas, haut;  // bounds of a point count
+    };
+    std::vector<Epreuve> epreuves;
 };
 
 // Prepares the series of c (which must have gone through eff). Allocates.
@@ -90,11 +97,14 @@ void creedonne(char* deal, const SerieTirage& s, Flux& flux);
 // share what they measure of each hand. Allocates nothing.
 bool cond_ouvs(const char* deal, const SerieTirage& s, int board);
 
-// One try: creedonne then cond_ouvs as board, with the same answer and the
-// stream left where they leave it; an accepted deal is the one creedonne
-// gives. When the conditions read only the seats dealt first, the deal is
-// tested as soon as those are complete and the other places are dealt only
-// for an accepted deal; a refused deal is left incomplete.
+// One try: a deal completed as creedonne completes it and tested as
+// cond_ouvs tests it as board. When the conditions read only the seats
+// dealt first (Sud, then Ouest, Nord, Est), the deal is tested as soon as
+// those are complete, and the other places are drawn and dealt only for an
+// accepted deal: the deals accepted follow the same law as with creedonne
+// then cond_ouvs, but a refused try draws less from the stream, so the
+// same stream gives other deals. A refused deal is left incomplete. When
+// every place must be dealt first, it is exactly creedonne then cond_ouvs.
 bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
 
 // At most n deals that satisfy c, in the order they were accepted, drawn on
