@@ -307,7 +307,7 @@ public:
     }
 
 private:
-    std::uint64_t main(int j) {
+    [[gnu::always_inline]] std::uint64_t main(int j) {
         if (!(lue_ & 1u << j)) {
             m_[j] = main_bits(d_, j);
             lue_ |= 1u << j;
@@ -327,7 +327,7 @@ private:
     int l_[4][4], t_[4][4];
 };
 
-inline bool teste(const char* deal, const SerieTirage::Epreuve& e, int board, Partage& p) {
+[[gnu::always_inline]] inline bool teste(const char* deal, const SerieTirage::Epreuve& e, int board, Partage& p) {
     const Condouv& k = *e.k;
     switch (e.mode) {
         case points_seul: {
@@ -526,12 +526,15 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
     // test looks at the board and boards advance, a deal claims its board by
     // moving the counter on; otherwise the rank counter numbers the deals.
     const bool par_numero = selon_numero && pas != 0;
-    std::atomic<int> numero{premier};
-    std::atomic<std::int64_t> rang{0};
+    // Each shared counter has a cache line of its own: the board counter is
+    // read at every try, and must not be lost each time another worker
+    // takes an item or a rank.
+    alignas(64) std::atomic<int> numero{premier};
+    alignas(64) std::atomic<std::int64_t> rang{0};
     // The wanted deals are work items handed out one at a time to whichever
     // worker asks (dynamic scheduling).
-    std::atomic<std::int64_t> prochain{0};
-    std::atomic<std::uint64_t> total{0};
+    alignas(64) std::atomic<std::int64_t> prochain{0};
+    alignas(64) std::atomic<std::uint64_t> total{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
     const SerieTirage serie = prepare_serie(c);
     std::vector<std::size_t> comptes(static_cast<std::size_t>(equipe), 0);
