@@ -492,8 +492,7 @@ std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t*
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
                                      int nbthreads, TestDonne test, const void* ctx,
                                      bool selon_numero) {
-    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero,
-                        test == test_contraintes && ctx == &c);
+    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false);
 }
 
 namespace {

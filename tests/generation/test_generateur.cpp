@@ -748,7 +748,9 @@ TEST(SerieTirage, ATryDecidesAsTheWholeDealAndDealsTheSameFirstSeats) {
                 ++acceptes;
                 ASSERT_TRUE(main_de_13(std::string(y, 52)));
                 for (int i = 0; i < 52; ++i) {
-                    if (c.cfixees[i] != 'V') ASSERT_EQ(y[i], c.cfixees[i]);
+                    if (c.cfixees[i] != 'V') {
+                        ASSERT_EQ(y[i], c.cfixees[i]);
+                    }
                 }
                 ASSERT_TRUE(cond_ouvs(y, c, b));
             }
