@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-
 #include "evaluation.h"
 #include "formes.h"
 #include "formule.h"
@@ -134,20 +133,23 @@ void creedonne(char* deal, const SerieTirage& s, Flux& flux) {
 
 namespace {
 
-// The draws of places i .. m-2 of a shuffle of m <= 52 entries, as melange
-// makes them (four places from each word while four remain, then one word
-// each), written to d; the last place draws nothing (d[m-1] = 0). i is a
-// multiple of 4 or past the four-place words.
+// The draws of places i .. i+3 of a shuffle of m <= 52 entries from one
+// word, as melange makes them.
+inline void tire_mot(Flux& g, std::uint32_t* d, int i, int m) {
+    const std::uint64_t r = g.suivant();
+    const auto b = static_cast<std::uint32_t>(m - i);
+    d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+    d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+    d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+    d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+}
+
+// The draws of places i .. m-2, as melange makes them (four places from
+// each word while four remain, then one word each), written to d; the last
+// place draws nothing (d[m-1] = 0). i is a multiple of 4.
 inline void tire_places(Flux& g, std::uint32_t* d, int i, int m) {
     const int tirages = m - 1;
-    for (; i + 3 < tirages; i += 4) {
-        const std::uint64_t r = g.suivant();
-        const auto b = static_cast<std::uint32_t>(m - i);
-        d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
-        d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
-        d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
-        d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
-    }
+    for (; i + 3 < tirages; i += 4) tire_mot(g, d, i, m);
     for (; i < tirages; ++i) d[i] = g.tire(static_cast<std::uint32_t>(m - i));
     if (m > 0) d[m - 1] = 0;
 }
@@ -168,16 +170,8 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
     Flux g = flux;
     // The draws of the first L places, in whole words as the shuffle takes
     // them (L + 8 <= m leaves whole words to cover them).
-    int i = 0;
-    for (; i < L; i += 4) {
-        const std::uint64_t r = g.suivant();
-        const auto b = static_cast<std::uint32_t>(m - i);
-        d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
-        d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
-        d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
-        d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
-    }
-    const int suite = i;
+    int suite = 0;
+    for (; suite < L; suite += 4) tire_mot(g, d, suite, m);
     // Place p is final once exchanged: the seats dealt first are complete
     // after their places, and the other free cards still read 'V'.
     for (int p = 0; p < L; ++p) {
@@ -480,25 +474,6 @@ namespace {
 // over c itself, which a try may then decide before the deal is complete.
 std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
                                       int nbthreads, TestDonne test, const void* ctx,
-                                      bool selon_numero, bool propre);
-
-}  // namespace
-
-std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
-    return boucle_serie(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
-                        depend_du_numero(c), true);
-}
-
-std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
-                                     int nbthreads, TestDonne test, const void* ctx,
-                                     bool selon_numero) {
-    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false);
-}
-
-namespace {
-
-std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
-                                      int nbthreads, TestDonne test, const void* ctx,
                                       bool selon_numero, bool propre) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
@@ -602,3 +577,14 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
 }
 
 }  // namespace
+
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
+    return boucle_serie(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
+                        depend_du_numero(c), true);
+}
+
+std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero) {
+    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false);
+}
