@@ -57,7 +57,7 @@ struct Calcul {
 // A constraint set: fixed cards, conditions, context, calculations, board numbering.
 class Contraintes {
 public:
-    std::string con;            // context formula; "" or "Non" means none
+    std::string con;            // context formula; "", "Non" or blanks mean none (sans_contexte)
     int id = 0;
     std::string nom = "vides";  // path the set was read from
     char cfixees[52];           // 'N','E','S','O' fixed, 'V' free
@@ -92,6 +92,17 @@ public:
         }
     }
 };
+
+// Whether a context formula names no context: "", "Non", or nothing but
+// blanks (around "Non" too). A formula of blanks would leave its stack empty
+// and refuse every deal, which is never what the player meant.
+inline bool sans_contexte(const std::string& con) {
+    auto blanc = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
+    std::size_t d = 0, f = con.size();
+    while (d < f && blanc(con[d])) ++d;
+    while (f > d && blanc(con[f - 1])) --f;
+    return f == d || (f - d == 3 && con[d] == 'N' && con[d + 1] == 'o' && con[d + 2] == 'n');
+}
 
 // The current constraint set.
 extern Contraintes contr;

@@ -139,6 +139,7 @@ bool lit_lignes_contraintes(const std::vector<std::string>& lignes, Contraintes&
             std::size_t p = j.position();
             if (p < l.size()) ++p;  // the blank after the key
             s.con = l.substr(p);
+            if (sans_contexte(s.con) && s.con != "Non") s.con.clear();  // blanks: no context
         } else if (cle == "calcul") {
             if (s.calculs.size() >= static_cast<std::size_t>(max_lettres))
                 return refuse(i, "plus de " + txt(max_lettres) + " calculs");
@@ -249,7 +250,7 @@ std::string texte_contraintes(const Contraintes& c, const std::string& path) {
         for (int v : k.params) t += txt(v) + " ";
         t += " \n";
     }
-    if (!c.con.empty()) t += "contexte " + sur_une_ligne(c.con, ' ') + "\n";
+    if (!sans_contexte(c.con) || c.con == "Non") t += "contexte " + sur_une_ligne(c.con, ' ') + "\n";
     for (std::size_t i = 0; i < c.calculs.size(); ++i) {
         const Calcul& k = c.calculs[i];
         // A name holds no blank (the editor turns them into "_"): one would

@@ -85,6 +85,15 @@ bool cond_points(const char* deal, const Condouv& c) {
         default:
             return false;
     }
+    return dans_les_bornes(v, c);
+}
+
+bool points_de_la_main(const Condouv& c) {
+    return valide(c, 5) && (c.params[0] == 0 || c.params[0] == 1) && c.params[1] == 0 &&
+           c.params[2] == sans_couleur;
+}
+
+bool dans_les_bornes(double v, const Condouv& c) {
     // Half a point of slack lets a support count round to its bound.
     return c.params[3] - 0.51 <= v && v <= c.params[4] + 0.51;
 }
@@ -93,6 +102,11 @@ bool forme(const char* deal, const Condouv& c) {
     if (!valide(c, 4)) return false;
     int lens[4], tries[4];
     fodistr(deal, c.joueur, lens, tries);
+    return forme_mesuree(lens, tries, c);
+}
+
+bool forme_mesuree(const int lens[4], const int tries[4], const Condouv& c) {
+    if (!valide(c, 4)) return false;
     for (int s = 0; s < 4; ++s)
         if (!accepte_longueur(c.params[s], lens[s], tries, true)) return false;
     return true;
@@ -102,6 +116,11 @@ bool distribution(const char* deal, const Condouv& c) {
     if (!valide(c, 1)) return false;
     int lens[4], s[4];
     fodistr(deal, c.joueur, lens, s);
+    return distribution_mesuree(lens, s, c);
+}
+
+bool distribution_mesuree(const int /*lens*/[4], const int s[4], const Condouv& c) {
+    if (!valide(c, 1)) return false;
     switch (c.params[0]) {
         case 4333: return s[0] == 3;
         case 4432: return s[3] == 4 && s[0] == 2;

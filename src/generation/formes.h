@@ -31,3 +31,14 @@ bool arret(const char* deal, const Condouv& c);             // kind 11
 bool cles(const char* deal, const Condouv& c);              // kind 12
 bool contr_italiens(const char* deal, const Condouv& c);    // kind 13
 bool cond_ldj(const char* deal, const Condouv& c);          // kind 14
+
+// The same tests on a hand already measured, for a caller that shares the
+// measures of one hand among several conditions: lens and tries as fodistr
+// gives them for the condition's seat.
+bool forme_mesuree(const int lens[4], const int tries[4], const Condouv& c);
+bool distribution_mesuree(const int lens[4], const int tries[4], const Condouv& c);
+// Whether c (kind 3) counts the high-card points of the whole hand, of the
+// seat alone (params[0] 0) or of the line (1); then cond_points is whether
+// that count v is within c's bounds (dans_les_bornes).
+bool points_de_la_main(const Condouv& c);
+bool dans_les_bornes(double v, const Condouv& c);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "edition_cocos.h"
+#include "evaluation.h"
 #include "formes.h"
 #include "formule.h"
 #include "gen.h"
@@ -122,6 +123,83 @@ void creedonne(char* deal, const char* fixed, const Contraintes& c) {
     creedonne(deal, fixed, c, flux_thread());
 }
 
+void creedonne(char* deal, const SerieTirage& s, Flux& flux) {
+    std::memcpy(deal, s.fixe, 52);
+    int cartes[52];
+    std::memcpy(cartes, s.cartes, sizeof cartes);
+    Flux g = flux;
+    melange(cartes, s.m, g, [&](int i, int carte) { deal[carte] = s.lettres[i]; });
+    flux = g;
+}
+
+namespace {
+
+// The draws of places i .. i+3 of a shuffle of m <= 52 entries from one
+// word, as melange makes them.
+inline void tire_mot(Flux& g, std::uint32_t* d, int i, int m) {
+    const std::uint64_t r = g.suivant();
+    const auto b = static_cast<std::uint32_t>(m - i);
+    d[i] = g.reduit16(static_cast<std::uint32_t>(r >> 48), b);
+    d[i + 1] = g.reduit16(static_cast<std::uint32_t>(r >> 32) & 0xFFFFu, b - 1);
+    d[i + 2] = g.reduit16(static_cast<std::uint32_t>(r >> 16) & 0xFFFFu, b - 2);
+    d[i + 3] = g.reduit16(static_cast<std::uint32_t>(r) & 0xFFFFu, b - 3);
+}
+
+// The draws of places i .. m-2, as melange makes them (four places from
+// each word while four remain, then one word each), written to d; the last
+// place draws nothing (d[m-1] = 0). i is a multiple of 4.
+inline void tire_places(Flux& g, std::uint32_t* d, int i, int m) {
+    const int tirages = m - 1;
+    for (; i + 3 < tirages; i += 4) tire_mot(g, d, i, m);
+    for (; i < tirages; ++i) d[i] = g.tire(static_cast<std::uint32_t>(m - i));
+    if (m > 0) d[m - 1] = 0;
+}
+
+}  // namespace
+
+bool essai(char* deal, const SerieTirage& s, int board, Flux& flux) {
+    const int m = s.m, L = s.lues;
+    // The early test pays when a good share of the places can wait.
+    if (L + 8 > m) {
+        creedonne(deal, s, flux);
+        return cond_ouvs(deal, s, board);
+    }
+    std::memcpy(deal, s.fixe, 52);
+    int t[52];
+    std::memcpy(t, s.cartes, sizeof t);
+    std::uint32_t d[52];
+    Flux g = flux;
+    // The draws of the first L places, in whole words as the shuffle takes
+    // them (L + 8 <= m leaves whole words to cover them).
+    int suite = 0;
+    for (; suite < L; suite += 4) tire_mot(g, d, suite, m);
+    // Place p is final once exchanged: the seats dealt first are complete
+    // after their places, and the other free cards still read 'V'.
+    for (int p = 0; p < L; ++p) {
+        const int j = p + static_cast<int>(d[p]);
+        const int v = t[j];
+        t[j] = t[p];
+        deal[v] = s.lettres[p];
+    }
+    if (!cond_ouvs(deal, s, board)) {
+        flux = g;
+        return false;
+    }
+    // Accepted: the draws of the other places follow from the stream. They
+    // are independent of the first places', as in one whole shuffle, so the
+    // deal is drawn with the same law; a refused try spends no draw on
+    // places it never deals.
+    tire_places(g, d, suite, m);
+    flux = g;
+    for (int p = L; p < m; ++p) {
+        const int j = p + static_cast<int>(d[p]);
+        const int v = t[j];
+        t[j] = t[p];
+        deal[v] = s.lettres[p];
+    }
+    return true;
+}
+
 // --- condition tests ---------------------------------------------------------------
 
 bool teste_condition(const char* deal, const Condouv& k, int board) {
@@ -157,11 +235,7 @@ std::vector<bool> vconditions(const char* deal, int board) {
     return r;
 }
 
-bool a_contexte(const Contraintes& c) {
-    // Asked at every try: compared by hand rather than through a string.
-    const std::string& k = c.con;
-    return !(k.empty() || (k.size() == 3 && k[0] == 'N' && k[1] == 'o' && k[2] == 'n'));
-}
+bool a_contexte(const Contraintes& c) { return !sans_contexte(c.con); }
 
 bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
     if (c.cocos.empty()) return true;
@@ -174,6 +248,191 @@ bool cond_ouvs(const char* deal, const Contraintes& c, int board) {
     // answer as evaluating them all, in a fraction of the time.
     for (const Condouv& k : c.cocos)
         if (!teste_condition(deal, k, board)) return false;
+    return true;
+}
+
+// --- the prepared series -------------------------------------------------------------
+
+namespace {
+
+// How a condition of a prepared series is tested: most through
+// teste_condition on the deal, the commonest hand measures from what the
+// tests of the try share.
+enum Mode : unsigned char { sur_la_donne, points_seul, points_ligne, par_forme, par_distribution };
+
+// The seats (bit j for seat j) whose cards a condition's test reads.
+unsigned sieges_lus(const Condouv& k) {
+    if (k.id_condition < 0 || k.id_condition > 14) return 0;  // false unread
+    const int j = k.joueur;
+    if (j < 0 || j > 3) return 0xFu;
+    const unsigned seul = 1u << j, avec = seul | 1u << ((j + 2) & 3);
+    switch (k.id_condition) {
+        // The stoppers and the support points, which overcalls and
+        // responses use, count the partner's ten; the line's points count
+        // the partner's hand. Openings read the opener's hand alone.
+        case 0: return seul;
+        case 1:
+        case 2:
+        case 11: return avec;
+        case 3:
+            return k.params.size() >= 2 && k.params[0] == 0 && k.params[1] >= 0 && k.params[1] <= 2 ? seul
+                                                                                                   : avec;
+        default: return seul;
+    }
+}
+
+// What the tests of one try have measured of each hand, taken on first use.
+class Partage {
+public:
+    explicit Partage(const char* deal) : d_(deal) {}
+    int points(int j) {
+        if (!(pts_ & 1u << j)) {
+            p_[j] = points_bits(main(j));
+            pts_ |= 1u << j;
+        }
+        return p_[j];
+    }
+    const int* lens(int j) {
+        longueurs(j);
+        return l_[j];
+    }
+    const int* tries(int j) {
+        longueurs(j);
+        return t_[j];
+    }
+
+private:
+    [[gnu::always_inline]] std::uint64_t main(int j) {
+        if (!(lue_ & 1u << j)) {
+            m_[j] = main_bits(d_, j);
+            lue_ |= 1u << j;
+        }
+        return m_[j];
+    }
+    void longueurs(int j) {
+        if (!(lon_ & 1u << j)) {
+            fodistr_bits(main(j), l_[j], t_[j]);
+            lon_ |= 1u << j;
+        }
+    }
+    const char* d_;
+    unsigned lue_ = 0, pts_ = 0, lon_ = 0;
+    std::uint64_t m_[4];
+    int p_[4];
+    int l_[4][4], t_[4][4];
+};
+
+[[gnu::always_inline]] inline bool teste(const char* deal, const SerieTirage::Epreuve& e, int board, Partage& p) {
+    const Condouv& k = *e.k;
+    switch (e.mode) {
+        case points_seul: {
+            const int v = p.points(k.joueur);
+            return e.bas <= v && v <= e.haut;
+        }
+        case points_ligne: {
+            const int v = p.points(k.joueur) + p.points((k.joueur + 2) & 3);
+            return e.bas <= v && v <= e.haut;
+        }
+        case par_forme: return forme_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
+        case par_distribution: return distribution_mesuree(p.lens(k.joueur), p.tries(k.joueur), k);
+        default: return teste_condition(deal, k, board);
+    }
+}
+
+// Contexts over at most this many conditions are tabulated (4096 entries).
+constexpr int lettres_tabulees = 12;
+
+}  // namespace
+
+SerieTirage prepare_serie(const Contraintes& c) {
+    SerieTirage s;
+    s.c = &c;
+    std::memcpy(s.fixe, c.cfixees, 52);
+    s.m = static_cast<int>(std::min<std::size_t>(c.numrestants.size(), 52));
+    std::fill(std::begin(s.cartes), std::end(s.cartes), 0);
+    std::copy(c.numrestants.begin(), c.numrestants.begin() + s.m, s.cartes);
+    // As creedonne deals: Sud's share first, then Ouest, Nord and Est;
+    // places beyond the shares go to Est.
+    std::fill(std::begin(s.lettres), std::end(s.lettres), symbj[3]);
+    int fin[4];
+    int p = 0;
+    for (int e = 0; e < 4; ++e) {
+        const int n = std::max(0, std::min(s.m - p, 13 - c.nbmarquees[e]));
+        std::memset(s.lettres + p, symbj[e], static_cast<std::size_t>(n));
+        p += n;
+        fin[e] = e == 3 ? s.m : p;
+    }
+    unsigned lus = 0;
+    s.epreuves.reserve(c.cocos.size());
+    for (const Condouv& k : c.cocos) {
+        lus |= sieges_lus(k);
+        SerieTirage::Epreuve e{&k, sur_la_donne, 0, 0};
+        const bool siege = k.joueur >= 0 && k.joueur <= 3;
+        if (k.id_condition == 3 && points_de_la_main(k)) {
+            e.mode = k.params[0] == 0 ? points_seul : points_ligne;
+            // A whole count is within half a point of slack of whole bounds
+            // exactly when it is within the bounds.
+            e.bas = k.params[3];
+            e.haut = k.params[4];
+        } else if (k.id_condition == 4 && siege) {
+            e.mode = par_forme;
+        } else if (k.id_condition == 5 && siege) {
+            e.mode = par_distribution;
+        }
+        s.epreuves.push_back(e);
+    }
+    // The test can be decided once the last seat it reads is dealt.
+    s.lues = 0;
+    for (int e = 0; e < 4; ++e) {
+        const int j = static_cast<int>(std::strchr(jsymbs, symbj[e]) - jsymbs);
+        if (lus & 1u << j) s.lues = fin[e];
+    }
+    s.contexte = !c.cocos.empty() && a_contexte(c);
+    s.nb_lettres = static_cast<int>(std::min<std::size_t>(c.cocos.size(), max_lettres));
+    if (s.contexte && s.nb_lettres <= lettres_tabulees) {
+        // Level k (entries 2^k .. 2^(k+1)-1) holds, for each value of the
+        // first k results, the context's value when the others cannot
+        // change it, else -1. Level nb_lettres is the context itself.
+        const int n = s.nb_lettres;
+        s.table.assign(std::size_t{2} << n, -1);
+        bool r[max_lettres];
+        for (std::size_t x = 0; x < (std::size_t{1} << n); ++x) {
+            for (int i = 0; i < n; ++i) r[i] = (x >> i) & 1u;
+            s.table[(std::size_t{1} << n) + x] = traite(r, static_cast<std::size_t>(n), c.con);
+        }
+        for (int k = n - 1; k >= 0; --k)
+            for (std::size_t x = 0; x < (std::size_t{1} << k); ++x) {
+                const signed char a = s.table[(std::size_t{2} << k) + x];
+                const signed char b = s.table[(std::size_t{2} << k) + x + (std::size_t{1} << k)];
+                s.table[(std::size_t{1} << k) + x] = a == b ? a : -1;
+            }
+    }
+    return s;
+}
+
+bool cond_ouvs(const char* deal, const SerieTirage& s, int board) {
+    const SerieTirage::Epreuve* e = s.epreuves.data();
+    const int n = static_cast<int>(s.epreuves.size());
+    if (n == 0) return true;
+    Partage p(deal);
+    if (s.contexte && !s.table.empty()) {
+        // The tests are pure: once the results so far decide the context,
+        // the others need not be made.
+        unsigned bits = 0;
+        for (int i = 0;; ++i) {
+            const signed char v = s.table[(std::size_t{1} << i) + bits];
+            if (v >= 0) return v != 0;
+            bits |= static_cast<unsigned>(teste(deal, e[i], board, p)) << i;
+        }
+    }
+    if (s.contexte) {
+        bool r[max_lettres];
+        for (int i = 0; i < s.nb_lettres; ++i)
+            r[i] = teste(deal, e[i], board, p);
+        return traite(r, static_cast<std::size_t>(s.nb_lettres), s.c->con);
+    }
+    for (int i = 0; i < n; ++i)
+        if (!teste(deal, e[i], board, p)) return false;
     return true;
 }
 
@@ -210,14 +469,13 @@ bool depend_du_numero(const Contraintes& c) {
     return false;
 }
 
-std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
-    return boucle_avec(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
-                       depend_du_numero(c));
-}
+namespace {
 
-std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
-                                     int nbthreads, TestDonne test, const void* ctx,
-                                     bool selon_numero) {
+// The loop of boucle and boucle_avec; propre says that test is cond_ouvs
+// over c itself, which a try may then decide before the deal is complete.
+std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                      int nbthreads, TestDonne test, const void* ctx,
+                                      bool selon_numero, bool propre) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
     if (!verifie_kinds(c)) return res;  // a condition without a kind is never met
@@ -244,15 +502,18 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
     // test looks at the board and boards advance, a deal claims its board by
     // moving the counter on; otherwise the rank counter numbers the deals.
     const bool par_numero = selon_numero && pas != 0;
-    std::atomic<int> numero{premier};
-    std::atomic<std::int64_t> rang{0};
+    // Each shared counter has a cache line of its own: the board counter is
+    // read at every try, and must not be lost each time another worker
+    // takes an item or a rank.
+    alignas(64) std::atomic<int> numero{premier};
+    alignas(64) std::atomic<std::int64_t> rang{0};
     // The wanted deals are work items handed out one at a time to whichever
     // worker asks (dynamic scheduling).
-    std::atomic<std::int64_t> prochain{0};
-    std::atomic<std::uint64_t> total{0};
+    alignas(64) std::atomic<std::int64_t> prochain{0};
+    alignas(64) std::atomic<std::uint64_t> total{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
+    const SerieTirage serie = prepare_serie(c);
     std::vector<std::size_t> comptes(static_cast<std::size_t>(equipe), 0);
-    const Contraintes& cc = c;
 
 #pragma omp parallel num_threads(equipe)
     {
@@ -268,9 +529,13 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
             bool garde = false;
             while (!garde && essais < quota) {
                 ++essais;
-                creedonne(deal, cc.cfixees, cc, f);
                 int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
-                if (!test(deal, k, ctx)) continue;
+                if (propre) {
+                    if (!essai(deal, serie, k, f)) continue;
+                } else {
+                    creedonne(deal, serie, f);
+                    if (!test(deal, k, ctx)) continue;
+                }
                 std::int64_t r;
                 if (par_numero) {
                     // Another worker may have taken board k meanwhile: the
@@ -311,4 +576,17 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
 
     if (tries) *tries = static_cast<std::int64_t>(total.load());
     return res;
+}
+
+}  // namespace
+
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
+    return boucle_serie(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
+                        depend_du_numero(c), true);
+}
+
+std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                     int nbthreads, TestDonne test, const void* ctx,
+                                     bool selon_numero) {
+    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false);
 }

@@ -100,9 +100,13 @@ bool un_pique(Main& m, int board, int q) {
         ok = false;
     } else if (m.cm() == PIQ) {
         // Six spades or more, longest: opened like 1 ♥ with a long heart
-        // suit, unless strong or a natural spade preempt on this board.
-        ok = !m.forte() && !ouv_barrage_nat(m.d, m.seat, PIQ, 3, board) &&
-             !ouv_barrage_nat(m.d, m.seat, PIQ, 4, board);
+        // suit, unless strong or a natural spade preempt on this board. A
+        // preempt has at most 10 HCP: the preempt test alone also takes
+        // stronger hands (seven spades with three top honours when not
+        // vulnerable), which open 1 ♠.
+        ok = !m.forte() &&
+             !(m.p <= 10 && (ouv_barrage_nat(m.d, m.seat, PIQ, 3, board) ||
+                             ouv_barrage_nat(m.d, m.seat, PIQ, 4, board)));
     } else {
         // Five spades beside a six-card suit: the six-card suit is opened
         // when its own rules take the hand; those rules send some 5-6 hands

@@ -5,9 +5,6 @@
 #include "bridge.h"
 #include "score.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -23,21 +20,7 @@ inline int bloc(int suit) { return 13 * (3 - (suit & 3)); }
 
 // The seat's cards as a 52-bit set, bit i for card index i. Every measure
 // below is a few masks and population counts on it.
-inline std::uint64_t main_de(const char* deal, char c) {
-#if defined(__SSE2__)
-    const __m128i l = _mm_set1_epi8(c);
-    auto seize = [&](int debut) -> std::uint64_t {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(deal + debut));
-        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, l)));
-    };
-    // The last load starts at 36 so that it ends exactly on the 52nd card.
-    return seize(0) | seize(16) << 16 | seize(32) << 32 | seize(36) << 36;
-#else
-    std::uint64_t m = 0;
-    for (int i = 0; i < 52; ++i) m |= static_cast<std::uint64_t>(deal[i] == c) << i;
-    return m;
-#endif
-}
+inline std::uint64_t main_de(const char* deal, char c) { return main_lettre(deal, c); }
 
 inline unsigned couleur(std::uint64_t m, int suit) {
     return static_cast<unsigned>(m >> bloc(suit)) & 0x1FFFu;
@@ -70,12 +53,7 @@ constexpr std::uint64_t rangee(int k) {
     return (1ULL << k) | (1ULL << (13 + k)) | (1ULL << (26 + k)) | (1ULL << (39 + k));
 }
 
-// High-card points of the four top cards of a suit, by their bits A K Q J.
-constexpr int hcp_tete[16] = {0, 4, 3, 7, 2, 6, 5, 9, 1, 5, 4, 8, 3, 7, 6, 10};
-
-inline int hcp(std::uint64_t m) {
-    return hcp_tete[m & 0xF] + hcp_tete[(m >> 13) & 0xF] + hcp_tete[(m >> 26) & 0xF] + hcp_tete[(m >> 39) & 0xF];
-}
+inline int hcp(std::uint64_t m) { return points_bits(m); }
 
 struct Longueurs {
     int l[4];      // by suit index
@@ -302,6 +280,14 @@ int nb_contr_it(const char* deal, int seat) {
 int nb_rang(const char* deal, int seat, int k) {
     if (k < 0 || k > 12) return 0;
     return nb(main_de(deal, lettre(seat)) & rangee(k));
+}
+
+void fodistr_bits(std::uint64_t main, int lens[4], int sorted[4]) {
+    const Longueurs L = longueurs(main);
+    for (int s = 0; s < 4; ++s) {
+        lens[s] = L.l[s];
+        sorted[s] = L.trie[s];
+    }
 }
 
 void fodistr(const char* deal, int seat, int lens[4], int sorted[4]) {

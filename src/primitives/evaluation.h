@@ -7,6 +7,51 @@
 // position k of a card is 0 for the ace .. 12 for the deuce.
 #pragma once
 
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "bridge.h"
+
+// --- a hand read once -----------------------------------------------------------
+
+// The cards whose letter in deal is c, as a set: bit i for card index i.
+// Inline, as is points_bits: the generator's tries call them in their
+// innermost loop.
+inline std::uint64_t main_lettre(const char* deal, char c) {
+#if defined(__SSE2__)
+    const __m128i l = _mm_set1_epi8(c);
+    auto seize = [&](int debut) -> std::uint64_t {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(deal + debut));
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, l)));
+    };
+    // The last load starts at 36 so that it ends exactly on the 52nd card.
+    return seize(0) | seize(16) << 16 | seize(32) << 32 | seize(36) << 36;
+#else
+    std::uint64_t m = 0;
+    for (int i = 0; i < 52; ++i) m |= static_cast<std::uint64_t>(deal[i] == c) << i;
+    return m;
+#endif
+}
+
+// The seat's cards as a set. A caller that takes several measures of one
+// hand reads it once and measures the set: the results are those of the
+// forms that read the deal.
+inline std::uint64_t main_bits(const char* deal, int seat) { return main_lettre(deal, jsymbs[seat & 3]); }
+
+// High-card points of the four top cards of a suit, by their bits A K Q J.
+inline constexpr int hcp_tete[16] = {0, 4, 3, 7, 2, 6, 5, 9, 1, 5, 4, 8, 3, 7, 6, 10};
+
+// points(deal, seat) of the hand whose set is main.
+inline int points_bits(std::uint64_t main) {
+    return hcp_tete[main & 0xF] + hcp_tete[(main >> 13) & 0xF] + hcp_tete[(main >> 26) & 0xF] +
+           hcp_tete[(main >> 39) & 0xF];
+}
+// fodistr(deal, seat, ...) of the hand whose set is main.
+void fodistr_bits(std::uint64_t main, int lens[4], int sorted[4]);
+
 // --- counts and honours -----------------------------------------------------
 
 // The seat's cards of the suit at in-suit positions from..to-1.

@@ -154,6 +154,25 @@ TEST_F(Contr, ReaderNamesConditionsByPositionAndSkipsEmptyLines) {
     EXPECT_EQ(r.calculs[0].alg, "a");
 }
 
+TEST_F(Contr, AContextOfBlanksIsNoContextOnReadingAndWriting) {
+    // Read: blanks after the key leave no context; "Non" stays as written.
+    for (const char* ligne : {"contexte    \r\n", "contexte \t \n", "contexte\n", "contexte Non\n"}) {
+        ecrit_fichier("b", std::string("fichier_de_contraintes\ncoco a 2 5 4333\n") + ligne);
+        const Contraintes r("b");
+        ASSERT_EQ(r.cocos.size(), 1u) << ligne;
+        EXPECT_TRUE(sans_contexte(r.con)) << ligne;
+        EXPECT_TRUE(r.con.empty() || r.con == "Non") << ligne;
+    }
+    // Written: no "contexte" line for blanks; a real formula keeps its line.
+    for (const char* con : {" ", "\t\t", "a", "Non"}) {
+        contr = Contraintes();
+        contr.con = con;
+        ASSERT_TRUE(enregistre_contr("b"));
+        const bool ligne = lit_fichier("b").find("\ncontexte") != std::string::npos;
+        EXPECT_EQ(ligne, !sans_contexte(con) || std::string(con) == "Non") << '"' << con << '"';
+    }
+}
+
 TEST_F(Contr, UnreadablePathGivesTheEmptySetSilently) {
     EnregistreurAlertes al;
     expect_vides(Contraintes("absent"));

@@ -227,6 +227,33 @@ TEST(CondOuvs, ConjunctionWithoutContextAndContextOtherwise) {
     EXPECT_TRUE(cond_ouvs(d, ensemble({non_choisie, reguliere_4333}, 0, "a ! b &"), 1));
 }
 
+TEST(CondOuvs, AContextOfBlanksIsNoContext) {
+    // a false (18 HCP), b true (4333): without a context the conjunction
+    // refuses, and "a !" alone accepts.
+    const Jeu j = sud_18_4333();
+    struct Cas {
+        const char* con;
+        bool contexte;
+    };
+    const Cas cas[] = {{"", false},       {" ", false},     {"\t \t", false}, {" \r", false},
+                       {"Non", false},    {" Non ", false}, {"a !", true},      {" a ! ", true},
+                       {"Non a", true},   {"x", true}};
+    for (const Cas& k : cas) {
+        const Contraintes refus = ensemble({points_15_17, reguliere_4333}, 0, k.con);
+        EXPECT_EQ(a_contexte(refus), k.contexte) << '"' << k.con << '"';
+        if (!k.contexte) {
+            EXPECT_FALSE(cond_ouvs(j.donne(), refus, 1)) << '"' << k.con << '"';
+            EXPECT_TRUE(cond_ouvs(j.donne(), ensemble({reguliere_4333}, 0, k.con), 1))
+                << '"' << k.con << '"';
+        }
+    }
+    // A series under a context of blanks is drawn as without one.
+    Contraintes c = ensemble({reguliere_4333}, 0, "   ");
+    std::int64_t essais = 0;
+    const auto d = boucle(3, c, 20, &essais);
+    EXPECT_EQ(d.size(), 3u);
+}
+
 TEST(VConditions, OneResultPerConditionInOrder) {
     const Jeu j = sud_18_4333();
     Contraintes c = ensemble({points_15_17, reguliere_4333, non_choisie,
@@ -627,6 +654,172 @@ TEST_F(Generateur, LoopRecountsTheFreeCardsItself) {
         EXPECT_TRUE(main_de_13(x));
         for (int i = 0; i < 13; ++i) EXPECT_EQ(x[i], 'E');
     }
+}
+
+// --- the prepared series ------------------------------------------------------------
+
+// Conditions of many kinds and seats; the sets below combine them.
+const Condouv nord_0_10 = cond(3, {0, 0, 5, 0, 10}, 0);
+const Condouv ligne_ns_22_26 = cond(3, {1, 0, 5, 22, 26});
+const Condouv dh_sud_10_14 = cond(3, {0, 2, 5, 10, 14});
+const Condouv forme_sud = cond(4, {15, 24, 2003, 99});
+const Condouv ouest_4432 = cond(5, {4432}, 3);
+const Condouv piques_plus_longs = cond(6, {0, 0});
+const Condouv arret_pique = cond(11, {0, 1, 1000});
+const Condouv siege_hors_table = cond(5, {4333}, 7);
+
+struct CasSerie {
+    std::vector<Condouv> cocos;
+    std::string con;
+    std::string fixees;
+};
+
+std::vector<CasSerie> series_variees() {
+    const std::string libre = vide, partiel = modele_partiel();
+    const std::vector<Condouv> treize(13, reguliere_4333);
+    std::vector<Condouv> treize_et_points = treize;
+    treize_et_points[12] = points_15_17;
+    return {
+        {{}, "", libre},
+        {{points_15_17}, "", libre},
+        {{points_15_17, reguliere_4333}, "", libre},
+        {{points_15_17, reguliere_4333}, "a b |", partiel},
+        {{forme_sud, dh_sud_10_14, piques_plus_longs}, "a b c | &", libre},
+        {{points_15_17, ouest_4432}, "a ! b &", libre},
+        {{points_15_17, ouest_4432}, "b", partiel},
+        {{ligne_ns_22_26, reguliere_4333}, "", libre},
+        {{nord_0_10, ekren}, "a b |", libre},
+        {{ekren, arret_pique}, "", libre},
+        {{non_choisie, reguliere_4333}, "a b", libre},
+        {{siege_hors_table, points_15_17}, "a ! b &", libre},
+        {{reguliere_4333}, "Non", libre},
+        {treize_et_points, "abcdefghijklm&&&&&&&&&&&&", libre},
+        {treize_et_points, "m", libre},
+    };
+}
+
+TEST(SerieTirage, TheSameAnswersAsTheSetOverManyDeals) {
+    int acceptes = 0;
+    for (const CasSerie& k : series_variees()) {
+        const Contraintes c = ensemble(k.cocos, 0, k.con);
+        const SerieTirage s = prepare_serie(c);
+        Flux f(5);
+        char d[52];
+        for (int t = 0; t < 4000; ++t) {
+            creedonne(d, c.cfixees, c, f);
+            const int b = t % 16 + 1;
+            const bool attendu = cond_ouvs(d, c, b);
+            ASSERT_EQ(cond_ouvs(d, s, b), attendu) << '"' << k.con << "\" " << std::string(d, 52);
+            acceptes += attendu;
+        }
+    }
+    EXPECT_GT(acceptes, 0);
+}
+
+TEST(SerieTirage, CompletesAsCreedonneFromTheSameStream) {
+    const std::string sud_fixe = Jeu().main(2, "AR32", "AR3", "D32", "432").texte();
+    const std::string tout_fixe = sud_18_4333().texte();
+    for (const std::string& modele : {std::string(vide), modele_partiel(), sud_fixe, tout_fixe}) {
+        const Contraintes c = ensemble({}, 0, "", modele);
+        const SerieTirage s = prepare_serie(c);
+        Flux a(3), b(3);
+        for (int t = 0; t < 300; ++t) {
+            char x[52], y[52];
+            creedonne(x, c.cfixees, c, a);
+            creedonne(y, s, b);
+            ASSERT_EQ(std::string(x, 52), std::string(y, 52));
+            ASSERT_TRUE(a == b);
+        }
+    }
+}
+
+TEST(SerieTirage, ATryDecidesAsTheWholeDealAndDealsTheSameFirstSeats) {
+    // From the same stream, a try and creedonne deal the same first places:
+    // the try's answer is the whole deal's, and an accepted deal is whole.
+    // When every place is needed first, the try is creedonne exactly.
+    int acceptes = 0, en_avance = 0;
+    for (const CasSerie& k : series_variees()) {
+        const Contraintes c = ensemble(k.cocos, 0, k.con, k.fixees);
+        const SerieTirage s = prepare_serie(c);
+        const bool avance = s.lues + 8 <= s.m;
+        en_avance += avance;
+        const int places_sud = 13 - c.nbmarquees[0];
+        Flux f(21);
+        for (int t = 0; t < 3000; ++t) {
+            char x[52], y[52];
+            Flux a = f;
+            creedonne(x, c.cfixees, c, a);
+            const int b = t % 16 + 1;
+            const bool attendu = cond_ouvs(x, c, b);
+            const bool ok = essai(y, s, b, f);
+            ASSERT_EQ(ok, attendu) << '"' << k.con << "\" " << std::string(x, 52);
+            if (!avance) {
+                ASSERT_EQ(std::string(x, 52), std::string(y, 52));
+                ASSERT_TRUE(a == f);
+            } else if (s.lues >= places_sud) {
+                for (int i = 0; i < 52; ++i) ASSERT_EQ(x[i] == 'S', y[i] == 'S') << i;
+            }
+            if (ok) {
+                ++acceptes;
+                ASSERT_TRUE(main_de_13(std::string(y, 52)));
+                for (int i = 0; i < 52; ++i) {
+                    if (c.cfixees[i] != 'V') {
+                        ASSERT_EQ(y[i], c.cfixees[i]);
+                    }
+                }
+                ASSERT_TRUE(cond_ouvs(y, c, b));
+            }
+        }
+    }
+    EXPECT_GT(acceptes, 0);
+    EXPECT_GT(en_avance, 3);
+}
+
+TEST(SerieTirage, CardsNotTestedReachTheOtherSeatsEvenly) {
+    // Sud 15-17 points: the deal is tested once Sud is dealt and completed
+    // only then; the 39 other cards of an accepted deal must still fall on
+    // Ouest, Nord and Est alike.
+    const Contraintes c = ensemble({points_15_17});
+    const SerieTirage s = prepare_serie(c);
+    ASSERT_EQ(s.lues, 13);
+    Flux f(77);
+    std::vector<std::array<double, 3>> compte(52, {0, 0, 0});
+    int n = 0;
+    char d[52];
+    while (n < 30000)
+        if (essai(d, s, 1, f)) {
+            ++n;
+            for (int i = 0; i < 52; ++i)
+                if (d[i] != 'S') ++compte[i][std::string("ONE").find(d[i])];
+        }
+    std::vector<double> obs, att;
+    for (const auto& k : compte) {
+        const double total = k[0] + k[1] + k[2];
+        for (double x : k) {
+            obs.push_back(x);
+            att.push_back(total / 3);
+        }
+    }
+    // 52 cards × 2 degrees of freedom: 104, standard deviation about 14.
+    EXPECT_LT(khi2(obs, att), 220);
+}
+
+TEST(SerieTirage, TriesAllocateNothing) {
+    const Contraintes avec = ensemble({points_15_17, reguliere_4333, ekren}, 0, "a b & c |");
+    const Contraintes conj = ensemble({points_15_17, forme_sud});
+    const SerieTirage sa = prepare_serie(avec), sc = prepare_serie(conj);
+    Flux f(9);
+    char d[52];
+    int acceptes = 0;
+    const long avant = allocations_faites();
+    for (int t = 0; t < 2000; ++t) {
+        const int b = t % 16 + 1;
+        creedonne(d, sa, f);
+        acceptes += cond_ouvs(d, sa, b) + cond_ouvs(d, sc, b);
+        acceptes += essai(d, sa, b, f) + essai(d, sc, b, f);
+    }
+    EXPECT_EQ(allocations_faites() - avant, 0);
+    EXPECT_GT(acceptes, 0);
 }
 
 }  // namespace

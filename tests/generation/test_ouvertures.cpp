@@ -268,10 +268,11 @@ TEST(Ouvertures, UnPique) {
     EXPECT_TRUE(ouv(c, 13));
     EXPECT_FALSE(ouv(c, 0));
     EXPECT_FALSE(ouv(sud("AD5432", "R32", "32", "32"), 13));  // 9 points
-    // Seven spades: a preempt when not vulnerable, 1 ♠ when vulnerable.
+    // Seven spades and 12 points: the preempt test takes it when not
+    // vulnerable, but it is too strong for a preempt and opens 1 ♠ anyway.
     const std::string e = sud("ARD5432", "R2", "32", "32");
     ASSERT_EQ(points(e.data(), SUD), 12);
-    EXPECT_FALSE(ouv(e, 13, 0, B_POS3));
+    EXPECT_TRUE(ouv(e, 13, 0, B_POS3));
     EXPECT_TRUE(ouv(e, 33, 0, B_POS3));
     EXPECT_TRUE(ouv(e, 13, 0, B_POS2_VUL));
     EXPECT_FALSE(ouv(e, 33, 0, B_POS2_VUL));
@@ -279,6 +280,64 @@ TEST(Ouvertures, UnPique) {
     const std::string f = sud("ARD432", "AR2", "A2", "A2");
     ASSERT_EQ(points(f.data(), SUD), 24);
     EXPECT_FALSE(ouv(f, 13));
+}
+
+TEST(Ouvertures, LonguesPiquesPreemptSeulementDansSaForce) {
+    // The natural-preempt exclusion of 1 ♠ holds only up to 10 points. On
+    // board 1 (nobody vulnerable) and board 2 (Nord-Sud vulnerable), for
+    // 1 ♠, "1 Majeure" and "1 Couleur".
+    struct Cas {
+        const char* pi;
+        const char* co;
+        const char* ca;
+        const char* tr;
+        int p;
+        bool barrage_nv;  // the preempt test alone, not vulnerable
+        bool un_pique_nv, un_pique_v;
+    };
+    const Cas cas[] = {
+        // Seven spades with A R V 10, 15 points: opened 1 ♠.
+        {"ARVX432", "A2", "R2", "32", 15, true, true, true},
+        // The same suit with 10 points (DH 13 or more): a preempt on both
+        // vulnerabilities, not 1 ♠.
+        {"ARVX432", "D2", "32", "32", 10, true, false, false},
+        // Eight spades and 15 points: the four-level preempt shape, 1 ♠.
+        {"ARVX5432", "A2", "R2", "2", 15, true, true, true},
+        // Six spades, 11 points: no preempt shape, 1 ♠ either way.
+        {"ADV432", "R32", "D2", "32", 12, false, true, true},
+    };
+    for (const Cas& k : cas) {
+        const std::string d = sud(k.pi, k.co, k.ca, k.tr);
+        const std::string nom = std::string(k.pi) + " " + k.co + " " + k.ca + " " + k.tr;
+        ASSERT_EQ(points(d.data(), SUD), k.p) << nom;
+        ASSERT_GE(pointsDH(d.data(), SUD), 13) << nom;
+        const bool barrage = ouv_barrage_nat(d.data(), SUD, 0, 3, B_POS3) ||
+                             ouv_barrage_nat(d.data(), SUD, 0, 4, B_POS3);
+        EXPECT_EQ(barrage, k.barrage_nv) << nom;
+        for (int code : {13, 200, 400}) {
+            EXPECT_EQ(ouv(d, code, 0, B_POS3), k.un_pique_nv) << nom << " code " << code;
+            EXPECT_EQ(ouv(d, code, 0, B_POS2_VUL), k.un_pique_v) << nom << " code " << code;
+        }
+    }
+}
+
+TEST(Ouvertures, SeptPiquesDeDouzeADixSeptPointsOuvrentUnPique) {
+    // Over random deals, every hand with seven spades or more, 12 to 17
+    // points and no strong-opening DH opens 1 ♠ on both vulnerabilities.
+    int vus = 0;
+    for (const std::string& s : donnes_aleatoires(100000, 1313u)) {
+        const char* d = s.data();
+        for (int j = 0; j < 4; ++j) {
+            int l[4], tri[4];
+            fodistr(d, j, l, tri);
+            const int p = points(d, j);
+            if (l[0] < 7 || p < 12 || p > 17 || pointsDH(d, j) >= 24) continue;
+            ++vus;
+            for (int board : {1, 2, 3, 4})
+                ASSERT_TRUE(ouverture(d, board, cond(13, 0, j))) << s << " seat " << j;
+        }
+    }
+    EXPECT_GT(vus, 100);
 }
 
 TEST(Ouvertures, CinqPiquesEtSixTrefles) {
