@@ -69,12 +69,13 @@ Fl_Window* options() {
     nombre->resize(x_champ(*nombre), nombre->y(), nombre->w(), nombre->h());
     nombre->value(std::to_string(nb_d).c_str());
     nombre->callback(cb_nbdonnes, &nb_d);
-    nombre->when(FL_WHEN_CHANGED);
+    // Enter takes the value too, even unchanged, rather than going to the window.
+    nombre->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
     auto* lim = new Fl_Int_Input(bord + 67, nombre->y() + 33, 30, 25, "Limite : ");
     lim->value(std::to_string(limite).c_str());
     lim->callback(cb_nbdonnes, &limite);
-    lim->when(FL_WHEN_CHANGED);
+    lim->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
     auto* aide = new Fl_Box(lim->x() + 65, lim->y(), 320, 25,
                             "Le nombre maximum de donnes créées est 2^limite.");

@@ -402,6 +402,24 @@ TEST_F(AffichageGui, TheDisplayClearsTheOpenPageFirst) {
 
 // --- forms ---------------------------------------------------------------------------
 
+// Types texte into the field as the user would, then presses Enter.
+void tape_puis_entree(Fl_Input* champ, const char* texte) {
+    Fl::focus(champ);
+    champ->value("");
+    for (const char* c = texte; *c; ++c) {
+        char lettre[2] = {*c, '\0'};
+        Fl::e_keysym = static_cast<unsigned char>(*c);
+        Fl::e_text = lettre;
+        Fl::e_length = 1;
+        champ->handle(FL_KEYBOARD);
+    }
+    static char retour[] = "\r";
+    Fl::e_keysym = FL_Enter;
+    Fl::e_text = retour;
+    Fl::e_length = 1;
+    champ->handle(FL_KEYBOARD);
+}
+
 template <class T>
 T* champ(Fl_Window* f, const char* label) {
     for (int i = 0; i < f->children(); ++i) {
@@ -449,6 +467,10 @@ TEST_F(AffichageGui, OptionsFormSetsTheGeneratorOptions) {
     EXPECT_EQ(nb_d, 12);
     EXPECT_EQ(limite, -3);  // refused when a series is asked for, not here
     EXPECT_TRUE(odds);
+    tape_puis_entree(nombre, "24");
+    tape_puis_entree(lim, "20");
+    EXPECT_EQ(nb_d, 24);
+    EXPECT_EQ(limite, 20);
 }
 
 TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
@@ -499,6 +521,11 @@ TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
     EXPECT_EQ(lit_fichier("dralen.ini"),
               "#commande du lecteur pdf\nevince --page-label=1\n#nombre de threads\n3\n#debug\n0\n");
     EXPECT_FALSE(std::filesystem::exists("temp"));
+
+    // Enter in the field takes the number, as leaving it does.
+    tape_puis_entree(thr, "4");
+    EXPECT_EQ(config.nbthreads, 4);
+    EXPECT_NE(lit_fichier("dralen.ini").find("threads\n4\n"), std::string::npos);
 
     // Closing the form with a field still being edited keeps what was typed.
     cmd->value("zathura");

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/fl_ask.H>
 
 #include <unistd.h>
 
@@ -480,3 +481,56 @@ TEST_F(DansRepertoireTemp, StartInTheExampleDirectoryIsClean) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Dialogue {
+    std::vector<std::string> boutons;
+    int attentes = 0;
+};
+
+// Reads the buttons of the toolkit's dialog once it is up, then presses the
+// first one, which ends the dialog.
+void lit_dialogue(void* d) {
+    auto* lu = static_cast<Dialogue*>(d);
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+        if (dynamic_cast<Fenetre*>(w)) continue;
+        Fl_Button* premier = nullptr;
+        for (int i = 0; i < w->children(); ++i)
+            if (auto* b = dynamic_cast<Fl_Button*>(w->child(i)); b && b->visible()) {
+                lu->boutons.push_back(b->label() ? b->label() : "");
+                if (!premier) premier = b;
+            }
+        if (premier) {
+            premier->do_callback();
+            return;
+        }
+    }
+    if (++lu->attentes < 200) Fl::add_timeout(0.05, lit_dialogue, d);
+}
+
+template <class F>
+std::vector<std::string> boutons_du_dialogue(F ouvre) {
+    Dialogue lu;
+    Fl::add_timeout(0.0, lit_dialogue, &lu);
+    ouvre();
+    Fl::remove_timeout(lit_dialogue, &lu);
+    return lu.boutons;
+}
+
+}  // namespace
+
+TEST_F(DansRepertoireTemp, AlertsAndQuestionsAnswerInFrench) {
+    EnregistreurAlertes rec;
+    contr = Contraintes();
+    config = Config();
+    std::unique_ptr<Fenetre> f = demarre();
+    Fl::check();
+    EXPECT_EQ(boutons_du_dialogue([] { fl_alert("%s", "Fichier introuvable"); }),
+              std::vector<std::string>({"Fermer"}));
+    // A question's buttons, as the dialog holds them (laid out right to left).
+    EXPECT_EQ(boutons_du_dialogue([] { fl_choice("%s", fl_cancel, fl_no, fl_yes, "Écraser ?"); }),
+              std::vector<std::string>({"Oui", "Non", "Annuler"}));
+    f.reset();
+    Fl::check();
+}
