@@ -484,38 +484,28 @@ TEST_F(DansRepertoireTemp, StartInTheExampleDirectoryIsClean) {
 
 namespace {
 
-struct Dialogue {
-    std::vector<std::string> boutons;
-    int attentes = 0;
-};
+std::vector<std::string> boutons_lus;
 
-// Reads the buttons of the toolkit's dialog once it is up, then presses the
-// first one, which ends the dialog.
-void lit_dialogue(void* d) {
-    auto* lu = static_cast<Dialogue*>(d);
+// Reads the labels of the buttons of the toolkit's dialog once it is up,
+// then presses the first, which closes it.
+void lit_dialogue(void*) {
     for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
-        if (dynamic_cast<Fenetre*>(w)) continue;
-        Fl_Button* premier = nullptr;
-        for (int i = 0; i < w->children(); ++i)
-            if (auto* b = dynamic_cast<Fl_Button*>(w->child(i)); b && b->visible()) {
-                lu->boutons.push_back(b->label() ? b->label() : "");
-                if (!premier) premier = b;
-            }
-        if (premier) {
-            premier->do_callback();
-            return;
-        }
+        std::vector<Fl_Button*> b;
+        for (int i = 0; !dynamic_cast<Fenetre*>(w) && i < w->children(); ++i)
+            if (auto* bouton = dynamic_cast<Fl_Button*>(w->child(i)); bouton && bouton->visible())
+                b.push_back(bouton);
+        for (Fl_Button* bouton : b) boutons_lus.push_back(bouton->label() ? bouton->label() : "");
+        if (!b.empty()) return b[0]->do_callback();
     }
-    if (++lu->attentes < 200) Fl::add_timeout(0.05, lit_dialogue, d);
+    Fl::repeat_timeout(0.05, lit_dialogue);
 }
 
 template <class F>
 std::vector<std::string> boutons_du_dialogue(F ouvre) {
-    Dialogue lu;
-    Fl::add_timeout(0.0, lit_dialogue, &lu);
+    boutons_lus.clear();
+    Fl::add_timeout(0.0, lit_dialogue);
     ouvre();
-    Fl::remove_timeout(lit_dialogue, &lu);
-    return lu.boutons;
+    return boutons_lus;
 }
 
 }  // namespace
