@@ -57,8 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
         verifie(a.cocos[i].id_condition == b.cocos[i].id_condition);
         verifie(a.cocos[i].params == b.cocos[i].params);
     }
+    verifie(a.con == b.con);
     verifie(a.calculs.size() == b.calculs.size());
-    // Names and formulas may only lose line breaks on the way.
+    for (std::size_t i = 0; i < a.calculs.size(); ++i) {
+        verifie(a.calculs[i].nom == b.calculs[i].nom);
+        verifie(a.calculs[i].alg == b.calculs[i].alg);
+        verifie(a.calculs[i].affiche == b.calculs[i].affiche);
+    }
+    verifie(a.numrestants == b.numrestants);
+    for (int p = 0; p < 4; ++p) verifie(a.nbmarquees[p] == b.nbmarquees[p]);
     verifie(texte_contraintes(b, g) == t1);
     return 0;
 }

@@ -167,6 +167,48 @@ EtatSolveur calcule_table(const unsigned mains[4][4], TableDds& table) {
     return reussite();
 }
 
+static_assert(tables_par_appel == MAXNOOFTABLES, "the solver's batch size");
+
+std::vector<TableCalculee> calcule_tables(const std::vector<DonneDds>& donnes) {
+    std::vector<TableCalculee> res(donnes.size());
+    // The deals that passed the checks, by their index in donnes.
+    std::vector<std::size_t> valides;
+    valides.reserve(donnes.size());
+    for (std::size_t i = 0; i < donnes.size(); ++i) {
+        res[i].etat = verifie_table(donnes[i].mains);
+        if (res[i].etat.ok) valides.push_back(i);
+    }
+    if (valides.empty()) return res;
+
+    // About 40 KB of the solver's records: on the heap, once per batch.
+    auto lot = std::make_unique<ddTableDeals>();
+    auto tables = std::make_unique<ddTablesRes>();
+    auto pars = std::make_unique<allParResults>();
+    int filtre[DDS_STRAINS] = {0, 0, 0, 0, 0};  // 0: every strain is solved
+
+    std::unique_lock<std::shared_mutex> l(verrou);
+    for (std::size_t debut = 0; debut < valides.size(); debut += tables_par_appel) {
+        const std::size_t nb =
+            std::min<std::size_t>(tables_par_appel, valides.size() - debut);
+        std::memset(lot.get(), 0, sizeof *lot);
+        std::memset(tables.get(), 0, sizeof *tables);
+        lot->noOfTables = static_cast<int>(nb);
+        for (std::size_t k = 0; k < nb; ++k)
+            std::memcpy(lot->deals[k].cards, donnes[valides[debut + k]].mains,
+                        sizeof lot->deals[k].cards);
+        // Mode -1: no par from the solver, the program computes its own.
+        const int code = CalcAllTables(lot.get(), -1, filtre, tables.get(), pars.get());
+        const EtatSolveur e = code != RETURN_NO_FAULT ? erreur_dds(code) : reussite();
+        for (std::size_t k = 0; k < nb; ++k) {
+            TableCalculee& t = res[valides[debut + k]];
+            t.etat = e;
+            if (e.ok)
+                std::memcpy(t.table.res, tables->results[k].resTable, sizeof t.table.res);
+        }
+    }
+    return res;
+}
+
 EtatSolveur resout_position(const PositionDds& pos, int target, int solutions, int mode,
                             ReponseDds& rep, int thread) {
     rep = ReponseDds{};

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A position to solve, laid out as the solver's deal: trump 0 ♠ .. 3 ♣, 4 SA;
 // first = the seat that led the current trick; the cards already played to
@@ -87,6 +88,33 @@ EtatSolveur verifie_position(const PositionDds& pos);
 // The double-dummy table of a deal. Calls are serialised: the solver keeps
 // global state for tables and uses every thread for one.
 EtatSolveur calcule_table(const unsigned mains[4][4], TableDds& table);
+
+// A deal of a batch of tables: mains[seat][suit index], rank bits 2..14, as
+// calcule_table takes it.
+struct DonneDds {
+    unsigned mains[4][4] = {};
+};
+
+// The table of one deal of a batch and how its computation ended: when
+// etat.ok is false the table is cleared and must not be shown.
+struct TableCalculee {
+    EtatSolveur etat;
+    TableDds table;
+};
+
+// The most deals one call of the solver's batch takes (five strains each).
+inline constexpr int tables_par_appel = 40;
+
+// The double-dummy tables of many deals, in the order of the deals: much
+// faster than calcule_table one after another, because the solver spreads
+// the deals of a call over its own threads instead of using at most five
+// threads (one per strain) on one deal. Every deal is checked first, as by
+// calcule_table: a refused deal gets its own refusal and is not handed to the
+// solver. The others go in calls of at most tables_par_appel deals; a call
+// that fails marks each of its deals with the solver's code and message.
+// Calls are serialised with calcule_table's and wait for running position
+// solves.
+std::vector<TableCalculee> calcule_tables(const std::vector<DonneDds>& donnes);
 
 // Solves one position for the side to play (the solver's target, solutions
 // and mode). Safe on several threads at once, each with its own index in

@@ -17,6 +17,14 @@ namespace {
 // like a blank.
 bool est_blanc(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+// A formula keeps its blanks, but a carriage return among them becomes a
+// space: the writer puts one there, and the set must read back the same.
+std::string retour_en_espace(std::string s) {
+    for (char& c : s)
+        if (c == '\r') c = ' ';
+    return s;
+}
+
 // Walks the blank-separated tokens of one line.
 class Jetons {
 public:
@@ -75,7 +83,7 @@ Calcul lit_calcul(const std::string& l, std::size_t apres_cle) {
     std::size_t d = p, f = l.size();
     while (d < f && est_blanc(l[d])) ++d;
     while (f > d && est_blanc(l[f - 1])) --f;
-    c.alg = l.substr(d, f - d);
+    c.alg = retour_en_espace(l.substr(d, f - d));
     return c;
 }
 
@@ -138,7 +146,7 @@ bool lit_lignes_contraintes(const std::vector<std::string>& lignes, Contraintes&
         } else if (cle == "contexte") {
             std::size_t p = j.position();
             if (p < l.size()) ++p;  // the blank after the key
-            s.con = l.substr(p);
+            s.con = retour_en_espace(l.substr(p));
             if (sans_contexte(s.con) && s.con != "Non") s.con.clear();  // blanks: no context
         } else if (cle == "calcul") {
             if (s.calculs.size() >= static_cast<std::size_t>(max_lettres))

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "edition_cocos.h"
 #include "evaluation.h"
@@ -514,6 +515,9 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
     const std::vector<Flux> flux = flux_equipe(equipe);
     const SerieTirage serie = prepare_serie(c);
     std::vector<std::size_t> comptes(static_cast<std::size_t>(equipe), 0);
+    // An exception must not leave the parallel region (the program would
+    // end): a failed allocation stops the series and is thrown after it.
+    std::atomic<bool> manque{false};
 
 #pragma omp parallel num_threads(equipe)
     {
@@ -550,8 +554,13 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
                 } else {
                     r = rang.fetch_add(1, std::memory_order_relaxed);
                 }
-                mien.rangs.push_back(r);
-                mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
+                try {
+                    mien.rangs.push_back(r);
+                    mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
+                } catch (const std::bad_alloc&) {
+                    manque.store(true, std::memory_order_relaxed);
+                    break;
+                }
                 garde = true;
             }
             // A worker out of tries abandons its item and every later one:
@@ -568,11 +577,21 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
         {
             std::size_t nb = 0;
             for (std::size_t x : comptes) nb += x;
-            res.resize(nb);
+            try {
+                if (!manque.load(std::memory_order_relaxed)) res.resize(nb);
+            } catch (const std::bad_alloc&) {
+                manque.store(true, std::memory_order_relaxed);
+            }
         }
-        for (std::size_t i = 0; i < mien.rangs.size(); ++i)
-            res[static_cast<std::size_t>(mien.rangs[i])].assign(mien.donnes.data() + 52 * i, 52);
+        try {
+            const std::size_t mes = manque.load(std::memory_order_relaxed) ? 0 : mien.rangs.size();
+            for (std::size_t i = 0; i < mes; ++i)
+                res[static_cast<std::size_t>(mien.rangs[i])].assign(mien.donnes.data() + 52 * i, 52);
+        } catch (const std::bad_alloc&) {
+            manque.store(true, std::memory_order_relaxed);
+        }
     }
+    if (manque.load()) throw std::bad_alloc();
 
     if (tries) *tries = static_cast<std::int64_t>(total.load());
     return res;

@@ -121,6 +121,8 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
 // Every deal returned satisfies c at the board it carries: deal i is board
 // i+1 when numerofixe is 0, numerofixe when it is positive, and
 // |numerofixe| + 4i when it is negative.
+// A failed allocation throws std::bad_alloc once every worker has stopped;
+// c is then recounted but otherwise unchanged, and no deal is returned.
 std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries);
 
 // Whether c's acceptance depends on the board: it holds a bidding condition

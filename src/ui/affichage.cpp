@@ -9,7 +9,9 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Window.H>
 
+#include <algorithm>
 #include <ctime>
+#include <new>
 #include <sstream>
 #include <vector>
 
@@ -36,6 +38,8 @@ std::string refus_affichage(int nb_d, int limite) {
     if (limite > 31) return "limite ne doit pas dépasser 31";
     if (limite < 0) return "limite ne doit pas être négative";
     if (nb_d < 1) return "le nombre de donnes doit être au moins 1";
+    if (nb_d > nb_donnes_max)
+        return "le nombre de donnes ne doit pas dépasser " + std::to_string(nb_donnes_max);
     return "";
 }
 
@@ -65,12 +69,13 @@ Fl_Window* options() {
     nombre->resize(x_champ(*nombre), nombre->y(), nombre->w(), nombre->h());
     nombre->value(std::to_string(nb_d).c_str());
     nombre->callback(cb_nbdonnes, &nb_d);
-    nombre->when(FL_WHEN_CHANGED);
+    // Enter takes the value too, even unchanged, rather than going to the window.
+    nombre->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
     auto* lim = new Fl_Int_Input(bord + 67, nombre->y() + 33, 30, 25, "Limite : ");
     lim->value(std::to_string(limite).c_str());
     lim->callback(cb_nbdonnes, &limite);
-    lim->when(FL_WHEN_CHANGED);
+    lim->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
     auto* aide = new Fl_Box(lim->x() + 65, lim->y(), 320, 25,
                             "Le nombre maximum de donnes créées est 2^limite.");
@@ -91,104 +96,122 @@ void cb_pdf(Fl_Widget*, void*) { cree_pdf(); }
 
 // --- the series display ------------------------------------------------------------
 
+int largeur_affichage() {
+    // Three cells with 8 pixels before, between and after them, and the
+    // vertical scroll bar: a narrower area would scroll sideways by a pixel.
+    return std::max(waff + 32, 3 * daff + 4 * 8 + Fl::scrollbar_size());
+}
+
 void Fenetre::affiche() {
     const std::string refus = refus_affichage(nb_d, limite);
     if (!refus.empty()) {
         alerte(refus);
         return;
     }
+    const std::time_t t0 = std::time(nullptr);
+    const std::clock_t c0 = std::clock();
+    const int x0 = (xm - waff) / 2;
+    const int rh = hauteur_rangee(odds);
+
+    // The new series and its scroll area are built aside, and replace the
+    // old ones only when all is built: a failed allocation leaves the
+    // previous series, its display and the open page as they were.
+    serie_donnes tirees;
+    std::vector<TableDds> vtable;
+    std::vector<structpar> vresupar;
+    int echecs = 0;
+    EtatSolveur premier_echec;
+    Fl_Scroll* nouveau = nullptr;
+    try {
+        std::int64_t tries = 0;
+        tirees = boucle(nb_d, contr, limite, &tries);
+        const std::size_t n = tirees.size();
+        vtable = serie.vtable;
+        vresupar = serie.vresupar;
+        vtable.resize(static_cast<std::size_t>(nb_d));
+        vresupar.resize(static_cast<std::size_t>(nb_d));
+
+        // The tables are the slow part: solved in batch once the deals are
+        // drawn. A deal whose table failed shows neither table nor par, and
+        // the series is not exported with tables.
+        std::vector<bool> resolue(n, false);
+        if (odds) {
+            std::vector<DonneDds> lot(n);
+            for (std::size_t i = 0; i < n; ++i) listetoremain(tirees[i].c_str(), lot[i].mains);
+            const std::vector<TableCalculee> r = calcule_tables(lot);
+            for (std::size_t i = 0; i < n; ++i) {
+                vtable[i] = r[i].table;
+                vresupar[i] = structpar{};
+                if (!r[i].etat.ok) {
+                    if (echecs++ == 0) premier_echec = r[i].etat;
+                    continue;
+                }
+                resolue[i] = true;
+                par(vtable[i].res, numero_donne(contr.numerofixe, static_cast<int>(i)),
+                    vresupar[i]);
+            }
+        }
+
+        Fl_Group::current(nullptr);
+        nouveau = new Fl_Scroll(x0, 26, largeur_affichage(), ym - 40, "Affichage");
+        nouveau->labeltype(FL_NO_LABEL);
+        for (std::size_t i = 0; i < n; ++i) {
+            const int b = numero_donne(contr.numerofixe, static_cast<int>(i));
+            const int c = static_cast<int>(i % 3), r = static_cast<int>(i / 3);
+            const int x = x0 + 8 + c * (daff + 8);
+            const int y = 38 + r * (rh + 16);
+            auto* cadre = new Fl_Box(x, y, daff, rh + 6);
+            cadre->box(FL_UP_BOX);
+            cadre->color(couleur_affichage);
+
+            const char* d = tirees[i].c_str();
+            const int gx = x + 3, gy = y + 3;
+            new Boite_Main(gx + maff, gy, maff, maff, d, 'N');
+            new Boite_Main(gx, gy + maff, maff, maff, d, 'O');
+            new Centre(gx + maff, gy + maff, maff, b);
+            new Boite_Main(gx + 2 * maff, gy + maff, maff, maff, d, 'E');
+            new Boite_Main(gx + maff, gy + 2 * maff, maff, maff, d, 'S');
+
+            if (odds) {
+                auto* zone = new Fl_Box(x + 3, y + daff, daff - 6, 150);
+                zone->box(FL_ENGRAVED_BOX);
+                zone->color(couleur_tableau);
+                if (!resolue[i]) {
+                    zone->label("Tableau non calculé");
+                    continue;
+                }
+                auto* t = new TabDDT(x + 3, y + daff + 25, daff - 6, 125);
+                cases_tableau(vtable[i].res, t->data);
+                new BoitePar(x + 8, y + daff, 200, 25, vresupar[i]);
+            }
+        }
+        const int secondes = static_cast<int>(std::time(nullptr) - t0);
+        const double cpu = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
+        auto* pied = new Fl_Output(x0, 38 + static_cast<int>((n + 2) / 3) * (rh + 16), 500, 25);
+        pied->value(texte_pied(tries, n, secondes, cpu).c_str());
+        nouveau->end();
+    } catch (const std::bad_alloc&) {
+        Fl_Group::current(nullptr);
+        delete nouveau;
+        alerte("Mémoire insuffisante pour " + std::to_string(nb_d) +
+               " donnes : la série précédente est gardée");
+        return;
+    }
+
     // Whatever page is open would stay clickable through the gaps between
     // the deals.
     detruit_widgets();
-    const std::time_t t0 = std::time(nullptr);
-    const std::clock_t c0 = std::clock();
-
-    if (scroll) {
-        delete scroll;
-        scroll = nullptr;
-    }
-    const int x0 = (xm - waff) / 2;
-    Fl_Group::current(nullptr);
-    scroll = new Fl_Scroll(x0, 26, waff + 32, ym - 40, "Affichage");
-    scroll->labeltype(FL_NO_LABEL);
-    scroll->end();
+    delete scroll;
+    scroll = nouveau;
     // Under the menu bar, which keeps the events of its own strip.
     insert(*scroll, menu ? find(menu) : children());
-
-    std::int64_t tries = 0;
-    donnes = boucle(nb_d, contr, limite, &tries);
     if (gmains) gmains->hide();
     if (gcontr) gcontr->hide();
-
-    const std::size_t n = donnes.size();
-    const int rh = hauteur_rangee(odds);
-    serie.vresupar.resize(static_cast<std::size_t>(nb_d));
-    serie.vtable.resize(static_cast<std::size_t>(nb_d));
+    donnes.swap(tirees);
+    serie.vtable.swap(vtable);
+    serie.vresupar.swap(vresupar);
     serie.numerofixe = contr.numerofixe;
-
-    // The tables are the slow part: solved once the deals are drawn, one
-    // solver call per deal. A deal whose table failed shows neither table
-    // nor par, and the series is not exported with tables.
-    std::vector<bool> resolue(n, false);
-    int echecs = 0;
-    EtatSolveur premier_echec;
-    if (odds) {
-        for (std::size_t i = 0; i < n; ++i) {
-            unsigned mains[4][4];
-            listetoremain(donnes[i].c_str(), mains);
-            TableDds t;
-            const EtatSolveur e = calcule_table(mains, t);
-            if (!e.ok) {
-                if (echecs++ == 0) premier_echec = e;
-                serie.vtable[i] = TableDds{};
-                serie.vresupar[i] = structpar{};
-                continue;
-            }
-            resolue[i] = true;
-            serie.vtable[i] = t;
-            structpar p;
-            par(t.res, numero_donne(serie.numerofixe, static_cast<int>(i)), p);
-            serie.vresupar[i] = p;
-        }
-    }
     serie.avec_tables = odds && echecs == 0;
-
-    scroll->begin();
-    for (std::size_t i = 0; i < n; ++i) {
-        const int b = numero_donne(serie.numerofixe, static_cast<int>(i));
-        const int c = static_cast<int>(i % 3), r = static_cast<int>(i / 3);
-        const int x = x0 + 8 + c * (daff + 8);
-        const int y = 38 + r * (rh + 16);
-        auto* cadre = new Fl_Box(x, y, daff, rh + 6);
-        cadre->box(FL_UP_BOX);
-        cadre->color(couleur_affichage);
-
-        const char* d = donnes[i].c_str();
-        const int gx = x + 3, gy = y + 3;
-        new Boite_Main(gx + maff, gy, maff, maff, d, 'N');
-        new Boite_Main(gx, gy + maff, maff, maff, d, 'O');
-        new Centre(gx + maff, gy + maff, maff, b);
-        new Boite_Main(gx + 2 * maff, gy + maff, maff, maff, d, 'E');
-        new Boite_Main(gx + maff, gy + 2 * maff, maff, maff, d, 'S');
-
-        if (odds) {
-            auto* zone = new Fl_Box(x + 3, y + daff, daff - 6, 150);
-            zone->box(FL_ENGRAVED_BOX);
-            zone->color(couleur_tableau);
-            if (!resolue[i]) {
-                zone->label("Tableau non calculé");
-                continue;
-            }
-            auto* t = new TabDDT(x + 3, y + daff + 25, daff - 6, 125);
-            cases_tableau(serie.vtable[i].res, t->data);
-            new BoitePar(x + 8, y + daff, 200, 25, serie.vresupar[i]);
-        }
-    }
-    const int secondes = static_cast<int>(std::time(nullptr) - t0);
-    const double cpu = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
-    auto* pied = new Fl_Output(x0, 38 + static_cast<int>((n + 2) / 3) * (rh + 16), 500, 25);
-    pied->value(texte_pied(tries, n, secondes, cpu).c_str());
-    scroll->end();
     scroll->show();
     redraw();
 

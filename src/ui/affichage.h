@@ -14,9 +14,18 @@ class Fl_Window;
 // seconds (the stream's default format, six significant digits at most).
 std::string texte_pied(std::int64_t tries, std::size_t n, int secondes, double cpu);
 
-// Why a run is refused with these options ("" when it is not): a negative
-// deal count, a limite outside 0..31.
+// The largest deal count the display takes: each deal costs it about 8 KB
+// of widgets (a million deals would not fit in memory), and, with tables,
+// solver time while the window waits.
+inline constexpr int nb_donnes_max = 10000;
+
+// Why a run is refused with these options ("" when it is not): a deal count
+// below 1 or above nb_donnes_max, a limite outside 0..31.
 std::string refus_affichage(int nb_d, int limite);
+
+// The width of the series display's scroll area: waff + 32, or more when
+// the three cells, their margins and the vertical scroll bar need it.
+int largeur_affichage();
 
 // The height of a row of deal cells, without the gap below it: the side of a
 // cell, and 150 more for the par line and the table.

@@ -44,11 +44,14 @@ Fl_Window* formconfig(Config& cfg) {
     cmd->resize(x_champ(*cmd), cmd->y(), cmd->w(), cmd->h());
     cmd->value(cfg.cmdpdf.c_str());
     cmd->callback(cb_cmdpdf, &cfg);
+    // Enter takes the value, as leaving the field does.
+    cmd->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
 
     auto* thr = new Fl_Input(0, cmd->y() + 50, 30, 25, "Nombre de threads : ");
     thr->resize(x_champ(*thr), thr->y(), thr->w(), thr->h());
     thr->value(std::to_string(cfg.nbthreads).c_str());
     thr->callback(cb_nbthr, &cfg);
+    thr->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
 
     f->end();
     f->show();

@@ -217,6 +217,9 @@ void cb_probas(Fl_Widget*, void*);
 // configuration file (which may load the default set), the solver's threads,
 // then the main window, shown. The caller runs the event loop.
 std::unique_ptr<Fenetre> demarre();
+// The toolkit's own dialogs (alerts, questions, the file chooser) in French;
+// demarre calls it first.
+void textes_francais();
 
 // Writes the current set to "contraintes/perso" as the program quits.
 // Conditions left without a kind at the end of the list are not written.

@@ -65,7 +65,8 @@ MorceauxPar morceaux_par(const structpar& p) {
     const int strain = c % 5;
     m.niveau = std::to_string(c / 10);
     m.symbole = symbcoul[strain];
-    m.couleur = static_cast<unsigned>(coulsymb[strain]);
+    // A suit has the colour of its symbol in the hands above the par line.
+    m.couleur = strain < 4 ? couleur_symbole_main(3 - strain) : static_cast<unsigned>(coulsymb[4]);
     m.couleur_symbole = strain < 4;
     m.contre = c % 10 >= 5;
     const int j = p.joueur >= 0 && p.joueur < 4 ? p.joueur : 0;

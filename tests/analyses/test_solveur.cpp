@@ -334,3 +334,61 @@ TEST(Solveur, PlusieursThreadsDonnentLesMemesReponsesQuUn) {
         EXPECT_EQ(std::memcmp(tables[th].res, table_seule.res, sizeof table_seule.res), 0);
     }
 }
+
+namespace {
+
+// The deal with each hand passed to the next seat: Nord's cards to Est, and so on.
+DonneDds tournee(const DonneDds& d) {
+    DonneDds r;
+    for (int j = 0; j < 4; ++j)
+        for (int c = 0; c < 4; ++c) r.mains[(j + 1) % 4][c] = d.mains[j][c];
+    return r;
+}
+
+}  // namespace
+
+TEST(Solveur, TablesEnLotDansLOrdreDesDonnesRefusParDonne) {
+    init_solveur(4);
+    EXPECT_TRUE(calcule_tables({}).empty());
+    // More deals than one call of the solver takes, in runs of four where
+    // each deal is the one before turned by a seat, so that a table out of
+    // place shows; refused deals among them, one at the end.
+    std::mt19937 gen(77);
+    std::vector<DonneDds> lot(tables_par_appel + 4);
+    for (std::size_t i = 0; i < lot.size(); ++i) {
+        if (i % 4 == 0)
+            donne_au_hasard(gen, lot[i].mains);
+        else
+            lot[i] = tournee(lot[i - 1]);
+    }
+    std::vector<int> code(lot.size(), solveur_ok);
+    lot[3].mains[1][2] |= 1u << 15;
+    code[3] = refus_rang;
+    lot[tables_par_appel].mains[0][0] |= 1u << 14;
+    lot[tables_par_appel].mains[1][0] |= 1u << 14;
+    code[tables_par_appel] = refus_doublon;
+    lot.back() = DonneDds{};
+    code.back() = refus_incomplete;
+
+    const std::vector<TableCalculee> r = calcule_tables(lot);
+    ASSERT_EQ(r.size(), lot.size());
+    for (std::size_t i = 0; i < lot.size(); ++i) {
+        EXPECT_EQ(r[i].etat.code, code[i]) << i << " " << r[i].etat.message;
+        EXPECT_EQ(r[i].etat.ok, code[i] == solveur_ok) << i;
+        if (code[i] != solveur_ok) {
+            for (auto& ligne : r[i].table.res)
+                for (int v : ligne) EXPECT_EQ(v, 0) << i;
+        } else if (i % 4 != 0 && code[i - 1] == solveur_ok) {
+            // Turned by a seat: each declarer's tricks move with his hand.
+            for (int s = 0; s < 5; ++s)
+                for (int j = 0; j < 4; ++j)
+                    EXPECT_EQ(r[i].table.res[s][(j + 1) % 4], r[i - 1].table.res[s][j]) << i;
+        }
+    }
+    // The first and last solved deals as the one-deal form solves them.
+    for (std::size_t i : {std::size_t{0}, lot.size() - 2}) {
+        TableDds seule;
+        ASSERT_TRUE(calcule_table(lot[i].mains, seule).ok);
+        EXPECT_EQ(std::memcmp(seule.res, r[i].table.res, sizeof seule.res), 0) << i;
+    }
+}

@@ -378,6 +378,17 @@ TEST_F(Contr, CarriageReturnInsideALineIsABlank) {
     ASSERT_EQ(b.calculs.size(), 1u);
     EXPECT_EQ(b.calculs[0].nom, "n");
     EXPECT_EQ(b.calculs[0].alg, "a|b");
+    // Inside a formula or the context it is a space, as the writer puts it.
+    ecrit_fichier("r", std::string("fichier_de_contraintes\ncalcul A n a\r\0b\t\ncontexte a\rb\r\r\n", 55));
+    contr = Contraintes("r");
+    ASSERT_EQ(contr.calculs.size(), 1u);
+    EXPECT_EQ(contr.calculs[0].alg, std::string("a \0b", 4));
+    EXPECT_EQ(contr.con, "a b ");
+    ASSERT_TRUE(enregistre_contr("r2"));
+    const Contraintes c("r2");
+    ASSERT_EQ(c.calculs.size(), 1u);
+    EXPECT_EQ(c.calculs[0].alg, contr.calculs[0].alg);
+    EXPECT_EQ(c.con, contr.con);
     EXPECT_TRUE(al.alertes.empty());
 }
 

@@ -18,6 +18,7 @@
 
 #include "affichage.h"
 #include "aides.h"
+#include "echec_allocation.h"
 #include "condouv.h"
 #include "configuration.h"
 #include "fenetre.h"
@@ -157,7 +158,9 @@ TEST_F(AffichageGui, SevenDealsInRowsOfThreeThreeAndOne) {
     ASSERT_NE(fen->scroll, nullptr);
     EXPECT_EQ(fen->scroll->x(), X0);
     EXPECT_EQ(fen->scroll->y(), 26);
-    EXPECT_EQ(fen->scroll->w(), 1030 + 32);
+    // Three cells of 341 with 8 pixels before, between and after them, and
+    // the 16-pixel scroll bar: waff + 32 (1062) is one pixel short.
+    EXPECT_EQ(fen->scroll->w(), 3 * 341 + 4 * 8 + 16);
     EXPECT_EQ(fen->scroll->h(), YM - 40);
 
     ASSERT_EQ(a.cellules.size(), 7u);
@@ -287,6 +290,8 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
         {7, -1, "limite ne doit pas être négative"},
         {0, 29, "le nombre de donnes doit être au moins 1"},
         {-2, 29, "le nombre de donnes doit être au moins 1"},
+        {10001, 29, "le nombre de donnes ne doit pas dépasser 10000"},
+        {1000000, 29, "le nombre de donnes ne doit pas dépasser 10000"},
     };
     for (const Cas& c : cas) {
         rec.alertes.clear();
@@ -299,12 +304,67 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
         EXPECT_TRUE(avant->visible());
         EXPECT_EQ(donnes.size(), 7u);
     }
+    EXPECT_EQ(refus_affichage(10000, 31), "");
     // 31 is the largest budget allowed.
     rec.alertes.clear();
     nb_d = 2;
     limite = 31;
     EXPECT_EQ(affiche().cellules.size(), 2u);
     EXPECT_TRUE(rec.alertes.empty());
+}
+
+TEST_F(AffichageGui, MemoryRunningOutKeepsThePreviousSeries) {
+    odds = true;
+    affiche();
+    Fl_Scroll* avant = fen->scroll;
+    const std::vector<TableDds> tables = serie.vtable;
+    ASSERT_TRUE(serie.avec_tables);
+    config.nbthreads = 8;
+    init_solveur(8);
+    struct Cas {
+        int nb;
+        bool tables;
+        std::size_t seuil;
+    };
+    // Large blocks fail: while the workers draw the deals, or, with the
+    // deals drawn on many threads in small blocks, when the display sizes
+    // its tables.
+    const Cas cas[] = {{5000, false, 64 * 1024}, {2000, true, 100 * 1024}};
+    for (const Cas& c : cas) {
+        rec.alertes.clear();
+        nb_d = c.nb;
+        odds = c.tables;
+        echoue_allocations(c.seuil);
+        fen->affiche();
+        echoue_allocations(0);
+        Fl::check();
+        EXPECT_EQ(rec.alertes, Alertes({"Mémoire insuffisante pour " + std::to_string(c.nb) +
+                                        " donnes : la série précédente est gardée"}));
+        EXPECT_EQ(fen->scroll, avant);
+        EXPECT_TRUE(avant->visible());
+        EXPECT_EQ(lit(avant).cellules.size(), 7u);
+        EXPECT_EQ(donnes.size(), 7u);
+        ASSERT_EQ(serie.vtable.size(), tables.size());
+        EXPECT_EQ(std::memcmp(serie.vtable.data(), tables.data(), tables.size() * sizeof(TableDds)), 0);
+        EXPECT_TRUE(serie.avec_tables);
+    }
+    init_solveur(1);
+}
+
+TEST_F(AffichageGui, TwelveDealsWithTablesScrollOnlyDownwards) {
+    nb_d = 12;
+    odds = true;
+    const Affichage a = affiche();
+    ASSERT_EQ(a.cellules.size(), 12u);
+    // The scroll area places its bars when it is drawn.
+    fen->wait_for_expose();
+    fen->redraw();
+    Fl::flush();
+    // Four rows of tables are higher than the screen, three cells fit its width.
+    EXPECT_TRUE(fen->scroll->scrollbar.visible());
+    EXPECT_FALSE(fen->scroll->hscrollbar.visible());
+    const int droite = a.cellules[2].cadre->x() + a.cellules[2].cadre->w();
+    EXPECT_LE(droite + 8, fen->scroll->scrollbar.x());
 }
 
 TEST_F(AffichageGui, NoDealGivesTheFooterAlone) {
@@ -340,6 +400,24 @@ TEST_F(AffichageGui, TheDisplayClearsTheOpenPageFirst) {
 }
 
 // --- forms ---------------------------------------------------------------------------
+
+// Types texte into the field as the user would, then presses Enter.
+void tape_puis_entree(Fl_Input* champ, const char* texte) {
+    Fl::focus(champ);
+    champ->value("");
+    for (const char* c = texte; *c; ++c) {
+        char lettre[2] = {*c, '\0'};
+        Fl::e_keysym = static_cast<unsigned char>(*c);
+        Fl::e_text = lettre;
+        Fl::e_length = 1;
+        champ->handle(FL_KEYBOARD);
+    }
+    static char retour[] = "\r";
+    Fl::e_keysym = FL_Enter;
+    Fl::e_text = retour;
+    Fl::e_length = 1;
+    champ->handle(FL_KEYBOARD);
+}
 
 template <class T>
 T* champ(Fl_Window* f, const char* label) {
@@ -388,6 +466,10 @@ TEST_F(AffichageGui, OptionsFormSetsTheGeneratorOptions) {
     EXPECT_EQ(nb_d, 12);
     EXPECT_EQ(limite, -3);  // refused when a series is asked for, not here
     EXPECT_TRUE(odds);
+    tape_puis_entree(nombre, "24");
+    tape_puis_entree(lim, "20");
+    EXPECT_EQ(nb_d, 24);
+    EXPECT_EQ(limite, 20);
 }
 
 TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
@@ -438,6 +520,11 @@ TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
     EXPECT_EQ(lit_fichier("dralen.ini"),
               "#commande du lecteur pdf\nevince --page-label=1\n#nombre de threads\n3\n#debug\n0\n");
     EXPECT_FALSE(std::filesystem::exists("temp"));
+
+    // Enter in the field takes the number, as leaving it does.
+    tape_puis_entree(thr, "4");
+    EXPECT_EQ(config.nbthreads, 4);
+    EXPECT_NE(lit_fichier("dralen.ini").find("threads\n4\n"), std::string::npos);
 
     // Closing the form with a field still being edited keeps what was typed.
     cmd->value("zathura");

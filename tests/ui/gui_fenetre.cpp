@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/fl_ask.H>
 
 #include <unistd.h>
 
@@ -478,3 +479,46 @@ TEST_F(DansRepertoireTemp, StartInTheExampleDirectoryIsClean) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> boutons_lus;
+
+// Reads the labels of the buttons of the toolkit's dialog once it is up,
+// then presses the first, which closes it.
+void lit_dialogue(void*) {
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+        std::vector<Fl_Button*> b;
+        for (int i = 0; !dynamic_cast<Fenetre*>(w) && i < w->children(); ++i)
+            if (auto* bouton = dynamic_cast<Fl_Button*>(w->child(i)); bouton && bouton->visible())
+                b.push_back(bouton);
+        for (Fl_Button* bouton : b) boutons_lus.push_back(bouton->label() ? bouton->label() : "");
+        if (!b.empty()) return b[0]->do_callback();
+    }
+    Fl::repeat_timeout(0.05, lit_dialogue);
+}
+
+template <class F>
+std::vector<std::string> boutons_du_dialogue(F ouvre) {
+    boutons_lus.clear();
+    Fl::add_timeout(0.0, lit_dialogue);
+    ouvre();
+    return boutons_lus;
+}
+
+}  // namespace
+
+TEST_F(DansRepertoireTemp, AlertsAndQuestionsAnswerInFrench) {
+    EnregistreurAlertes rec;
+    contr = Contraintes();
+    config = Config();
+    std::unique_ptr<Fenetre> f = demarre();
+    Fl::check();
+    EXPECT_EQ(boutons_du_dialogue([] { fl_alert("%s", "Fichier introuvable"); }),
+              std::vector<std::string>({"Fermer"}));
+    // A question's buttons, as the dialog holds them (laid out right to left).
+    EXPECT_EQ(boutons_du_dialogue([] { fl_choice("%s", fl_cancel, fl_no, fl_yes, "Écraser ?"); }),
+              std::vector<std::string>({"Oui", "Non", "Annuler"}));
+    f.reset();
+    Fl::check();
+}

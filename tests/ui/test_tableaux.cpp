@@ -40,7 +40,6 @@ TEST(TextesTableaux, ParLinePieces) {
     MorceauxPar m = morceaux_par(structpar{620, 2, 43});
     EXPECT_EQ(m.niveau, "4");
     EXPECT_EQ(m.symbole, "♠");
-    EXPECT_EQ(m.couleur, 136u);
     EXPECT_TRUE(m.couleur_symbole);
     EXPECT_FALSE(m.contre);
     EXPECT_EQ(m.suite, " par sud 620");
@@ -63,8 +62,14 @@ TEST(TextesTableaux, ParLinePieces) {
 
     // 5 ♣ doubled, 5 ♦ and 2 ♥: the strain is the code modulo 5.
     EXPECT_EQ(texte_par(structpar{300, 0, 55}), "Par: 5♣X par nord 300");
-    EXPECT_EQ(morceaux_par(structpar{400, 0, 51}).couleur, 169u);
-    EXPECT_EQ(morceaux_par(structpar{110, 0, 22}).couleur, 89u);
+    // Each suit of the par line has the colour of its symbol in the hands
+    // (suit index 0 ♠ .. 3 ♣; strains in bidding order 0 ♣ .. 3 ♦).
+    for (int strain = 0; strain < 4; ++strain)
+        EXPECT_EQ(morceaux_par(structpar{110, 0, 20 + strain}).couleur,
+                  couleur_symbole_main(3 - strain))
+            << strain;
+    // ♦ is the orange-red of the hands, not the palette's pink.
+    EXPECT_EQ(morceaux_par(structpar{400, 0, 51}).couleur, 0xf0443300u);
 }
 
 TEST(TextesTableaux, ConditionLineMarkersAndSymbols) {
