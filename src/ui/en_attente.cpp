@@ -18,7 +18,6 @@ void Fenetre::cb_choisir_contr(Fl_Widget*, void*) { non_disponible(); }
 
 
 // Statistics pages.
-void Fenetre::stats_levees() { non_disponible(); }
 void Fenetre::comparer(bool, int, int) { non_disponible(); }
 void Fenetre::entames() { non_disponible(); }
 void Fenetre::cb_formpasapas(Fl_Widget*, void*) { non_disponible(); }
@@ -27,5 +26,4 @@ void cb_surcontraintes(Fl_Widget*, void*) { non_disponible(); }
 // Probabilities and evaluation.
 void Fenetre::distribution(double, double) { non_disponible(); }
 void cb_probas(Fl_Widget*, void*) { non_disponible(); }
-void Fenetre::evaluation() { non_disponible(); }
 
