@@ -63,7 +63,8 @@ bool contrats_valides(const std::vector<DonneesStat>& d, std::uintptr_t mode, Bi
         return false;
     }
     for (const DonneesStat& x : d) {
-        if (x.target < 1 || x.target > 7 || !est_couleur_stat(x.atout) || !est_siege(x.first) || x.contre < 0 ||
+        const bool niveau = x.target >= 1 && x.target <= 7;
+        if (!niveau || !est_couleur_stat(x.atout) || !est_siege(x.first) || x.contre < 0 ||
             x.contre > 2) {
             refuse(b, "Contrat hors limites");
             return false;
@@ -75,7 +76,8 @@ bool contrats_valides(const std::vector<DonneesStat>& d, std::uintptr_t mode, Bi
 }  // namespace
 
 void conclut_stat(BilanStat& b, std::int64_t voulues) {
-    if (b.statut == Statut::refuse) return;
+    // Already concluded: the message is the alert already.
+    if (b.statut == Statut::refuse || b.statut == Statut::echec_solveur) return;
     if (b.echecs > 0) {
         b.statut = Statut::echec_solveur;
         b.message = texte_erreur(EtatSolveur{false, b.code, b.message});
@@ -122,7 +124,7 @@ EtatSolveur position_de(const std::string& d, const Sieges& sieges, PositionDds&
 }
 
 // What one worker gathers before it adds its share to the run's totals.
-struct Part {
+struct Cumul {
     std::vector<std::int64_t> compte;
     std::int64_t analysees = 0;
     std::int64_t echecs = 0;
@@ -152,7 +154,7 @@ void resout_tout(const std::vector<std::string>& donnes, std::size_t nbcompteurs
 #pragma omp parallel num_threads(equipe)
     {
         const int thread = omp_get_thread_num();
-        Part mienne;
+        Cumul mienne;
         mienne.compte.assign(nbcompteurs, 0);
         PositionDds pos;
 #pragma omp for schedule(dynamic, 1)
