@@ -71,6 +71,20 @@ int largeur_texte(const char* texte, Fl_Font police, int taille) {
     return static_cast<int>(fl_width(texte));
 }
 
+// The width of the widest blank-separated word of text, in the current font.
+double mot_le_plus_large(const char* text) {
+    double max = 0;
+    const std::string t = text;
+    std::size_t debut = 0;
+    while (debut <= t.size()) {
+        std::size_t fin = t.find(' ', debut);
+        if (fin == std::string::npos) fin = t.size();
+        max = std::max(max, fl_width(t.c_str() + debut, static_cast<int>(fin - debut)));
+        debut = fin + 1;
+    }
+    return max;
+}
+
 }  // namespace
 
 // --- widgets ----------------------------------------------------------------------------
@@ -129,10 +143,17 @@ void MyTable::DrawHeader(const char* text, int x, int y, int w, int h) {
     fl_push_clip(x, y, w, h);
     fl_draw_box(FL_THIN_UP_BOX, x, y, w, h, coul_fenetre_contr);
     fl_color(couleur_entete);
-    // A narrow column breaks its title at the blank ("% / réussite").
+    // A narrow column (five strains) breaks its title at the blank, in a
+    // size where its longest word fits.
     const bool large = fl_width(text) + 6 <= w;
-    fl_draw(text, x + 2, y, w - 4, h, large ? FL_ALIGN_CENTER : Fl_Align(FL_ALIGN_CENTER | FL_ALIGN_WRAP),
-            nullptr, 0);
+    if (!large) {
+        int taille = 14;
+        for (fl_font(FL_HELVETICA, taille); taille > 9 && mot_le_plus_large(text) + 4 > w;)
+            fl_font(FL_HELVETICA, --taille);
+    }
+    fl_draw(text, x + 2, y, w - 4, h,
+            large ? FL_ALIGN_CENTER : Fl_Align(FL_ALIGN_CENTER | FL_ALIGN_WRAP), nullptr, 0);
+    fl_font(FL_HELVETICA, 16);
     fl_pop_clip();
 }
 
@@ -323,6 +344,11 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
         std::string titre_pair = std::string(vcoulssa[c]) + " par " + nomjoueur[d];
         if (contres[static_cast<std::size_t>(c)]) titre_pair += ", contré";
         titre_k->value(titre_pair.c_str());
+        // Five strains leave 240 pixels a title: smaller rather than cut.
+        int taille = 20;
+        while (taille > 12 && largeur_texte(titre_pair.c_str(), FL_HELVETICA_BOLD, taille) + 8 > 4 * cw)
+            --taille;
+        titre_k->textsize(taille);
         titre_k->clear_visible_focus();
         auto* tab = new MyTable(xk, 235, 4 * cw + 4, 460, cw);
         for (int t = 0; t < 14; ++t) {

@@ -162,7 +162,7 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     std::vector<MyTable*> tables = tous<MyTable>(fen->gres_lev);
     ASSERT_EQ(tables.size(), 2u);
     std::vector<Fl_Output*> titres = tous<Fl_Output>(
-        fen->gres_lev, [](Fl_Output* o) { return o->textsize() == 20; });
+        fen->gres_lev, [](Fl_Output* o) { return o->textcolor() == 136; });
     ASSERT_EQ(titres.size(), 2u);
     EXPECT_STREQ(titres[0]->value(), "Pique par Nord, contré");
     EXPECT_STREQ(titres[1]->value(), "Sans-atout par Ouest");
