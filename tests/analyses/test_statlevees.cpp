@@ -111,6 +111,10 @@ TEST_F(StatLevees, ComparisonsOnTheOneSuitEachDealInEveryMode) {
         {comp_meilleur_strict, 1, {contrat(7, P, N), contrat(7, P, S)}, {0, 0}},  // equal: nobody
         // Both results at -1500 or below for Nord's side: nobody.
         {comp_meilleur_strict, 4, {contrat(7, SA, N, 1), contrat(7, C, E)}, {0, 0}},
+        // Est's doubled slam costs 1310 not vulnerable, 1860 vulnerable: the
+        // board's vulnerability decides whether it is the best result.
+        {comp_meilleur_strict, 1, {contrat(7, SA, N, 1), contrat(6, C, E, 1)}, {0, 1}},
+        {comp_meilleur_strict, -4, {contrat(7, SA, N, 1), contrat(6, C, E, 1)}, {0, 0}},
         {comp_un_des, 1, {contrat(7, SA, N), contrat(7, P, N)}, {1}},
         {comp_un_des, 1, {contrat(7, SA, N), contrat(7, SA, S)}, {0}},
     };
