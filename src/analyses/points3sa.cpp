@@ -47,7 +47,8 @@ double pointshl(int h, float r) {
     if (h < points3sa_min || h > points3sa_max) return std::numeric_limits<double>::quiet_NaN();
     const int p = 25 - h;
     const float y0 = taux_3sa(h - 1, p), y1 = taux_3sa(h, p), y2 = taux_3sa(h + 1, p);
-    const float a = static_cast<float>(h - 1), b = static_cast<float>(h), c = static_cast<float>(h + 1);
+    const auto a = static_cast<float>(h - 1), b = static_cast<float>(h),
+               c = static_cast<float>(h + 1);
     const float v = a * (r - y1) * (r - y2) / ((y0 - y1) * (y0 - y2)) +
                     b * (r - y0) * (r - y2) / ((y1 - y0) * (y1 - y2)) +
                     c * (r - y0) * (r - y1) / ((y2 - y0) * (y2 - y1));
@@ -99,7 +100,8 @@ double res_hl(const Contraintes& c, int seat, bool mort, BilanStat& bilan) {
     const DonneesStat d(5, 4, (declarant + 1) % 4, 0);  // 3SA undoubled
     const int faits = statlevees(e, d, bilan);
     if (bilan.statut != Statut::ok || bilan.analysees <= 0) return nan;
-    const float taux = static_cast<float>(static_cast<double>(faits) / static_cast<double>(bilan.analysees));
+    const auto taux =
+        static_cast<float>(static_cast<double>(faits) / static_cast<double>(bilan.analysees));
     return pointshl(h, taux);
 }
 

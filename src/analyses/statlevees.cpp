@@ -278,7 +278,8 @@ void statlc_donnes(const std::vector<std::string>& donnes, const std::vector<int
                         levees[k] = 13 - def;
                     }
                     for (std::size_t k = 0; k < nc; ++k)
-                        for (int t = 0; t <= levees[k]; ++t) ++compte[14 * k + static_cast<std::size_t>(t)];
+                        for (int t = 0; t <= levees[k]; ++t)
+                            ++compte[14 * k + static_cast<std::size_t>(t)];
                     return EtatSolveur{true, solveur_ok, ""};
                 });
 }
@@ -347,6 +348,7 @@ void compare_donnes(const std::vector<std::string>& donnes, int numero,
                     else if (faits[1]) ++compte[1];
                     break;
                 case comp_meilleur: {
+                    if (n == 0) break;
                     const int haut = *std::max_element(scores.begin(), scores.end());
                     for (std::size_t j = 0; j < n; ++j)
                         if (scores[j] == haut) ++compte[j];

@@ -184,7 +184,8 @@ void MyTable::draw_cell(TableContext context, int r, int c, int x, int y, int w,
         case CONTEXT_CELL:
             if (r < 0 || r >= 14 || c < 0 || c >= 4) return;
             s[0] = '\0';
-            if (c == 0 || (r >= 7 && (c == 2 || c == 3))) std::snprintf(s, sizeof s, "%d", data[r][c]);
+            if (c == 0 || (r >= 7 && (c == 2 || c == 3)))
+                std::snprintf(s, sizeof s, "%d", data[r][c]);
             else if (c == 1) std::snprintf(s, sizeof s, "%3.1f", pourcentage[r]);
             DrawData(s, x, y, w, h);
             return;
@@ -346,7 +347,8 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
         titre_k->value(titre_pair.c_str());
         // Five strains leave 240 pixels a title: smaller rather than cut.
         int taille = 20;
-        while (taille > 12 && largeur_texte(titre_pair.c_str(), FL_HELVETICA_BOLD, taille) + 8 > 4 * cw)
+        while (taille > 12 &&
+               largeur_texte(titre_pair.c_str(), FL_HELVETICA_BOLD, taille) + 8 > 4 * cw)
             --taille;
         titre_k->textsize(taille);
         titre_k->clear_visible_focus();
