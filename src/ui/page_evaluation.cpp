@@ -183,7 +183,8 @@ void Fenetre::evaluation() {
     champs.limite->value(std::to_string(limite).c_str());
     champs.siege->label(nomjoueur[joueur]);
     montre(champs.points_h, std::to_string(v[0]), statique);
-    montre(champs.levees, dstring(v[1] / 100.0, 3), statique);
+    // Two decimals at most (10.25 tricks): four significant digits keep them.
+    montre(champs.levees, dstring(v[1] / 100.0, 4), statique);
     montre(champs.hl, hl, booldh);
     montre(champs.hlm, hlm, booldh);
     geval->show();
