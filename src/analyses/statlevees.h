@@ -9,8 +9,9 @@
 // The short forms work on the current set `contr`, the globals nbstat,
 // limite, config.nbthreads and comparaison, and leave how the run ended in
 // `bilan_stat`. The long forms take the set, the mode and the status record
-// as arguments and touch no global but the solver's threads; a page that
-// must not change `contr` (the hand evaluation) calls them on its own set.
+// as arguments (nbstat, limite and config.nbthreads still come from the
+// globals) and write no global; a page that must not change `contr` (the
+// hand evaluation) calls them on a set of its own.
 //
 // What a caller may rely on:
 // - A run first draws every deal it needs (generator pieces, at most
@@ -91,7 +92,9 @@ extern std::vector<int> comp_couleur;     // strain, suit index (4)
 extern std::vector<int> comp_declarant;   // declarer seat (2)
 extern std::vector<int> comp_contre;      // doubled flag (0)
 extern std::vector<double> rep;           // percentages of the comparison results
-// The trick page's choices, per strain (suit index 0 ♠ .. 4 SA).
+// The trick page's choices, per strain (suit index 0 ♠ .. 4 SA). `couleurs`
+// shares its name with the catalogue's function couleurs() (catalogue.h):
+// one file cannot include both headers.
 extern std::vector<bool> couleurs;        // strain ticked (false)
 extern std::vector<int> declarants;       // its declarer seat (2, Sud)
 extern std::vector<bool> contres;         // its contracts scored doubled (false)
