@@ -13,6 +13,7 @@
 #include <FL/Fl_Widget.H>
 
 #include <memory>
+#include <vector>
 
 struct Condition;
 struct Condouv;
@@ -166,6 +167,9 @@ public:
     Fl_Group* gres_lev = nullptr;  // its results (deleted)
 
     void stats_levees();
+    // Runs the statistic for the ticked strains and shows its tables in
+    // place of the page; alerts instead when it could not be computed.
+    void res_levees(std::vector<bool>& couleurs);
     static void cb_stats_levees(Fl_Widget*, void* fenetre);
 
     // --- contract comparison page -----------------------------------------
