@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <new>
+#include <string>
 
+#include "edition_cocos.h"
 #include "gen.h"
 #include "generateur.h"
 #include "score.h"
@@ -242,6 +245,10 @@ std::vector<std::string> tire_donnes_stat(Contraintes& c, BilanStat& bilan) {
         refuse(bilan, "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée");
         return {};
     }
+    if (const int i = coco_sans_kind(c); i >= 0) {
+        refuse(bilan, alerte_coco_non_definie(i));
+        return {};
+    }
     // Every try is tested as the board of the statistic: told that the test
     // ignores the board's advance, the generator tests each as its first
     // board, which is numero_stat(c).
@@ -249,8 +256,14 @@ std::vector<std::string> tire_donnes_stat(Contraintes& c, BilanStat& bilan) {
         return cond_ouvs(deal, *static_cast<const Contraintes*>(ctx), board);
     };
     std::int64_t tries = 0;
-    std::vector<std::string> donnes =
-        boucle_avec(nbstat, c, limite, &tries, threads_equipe(config.nbthreads), test, &c, false);
+    std::vector<std::string> donnes;
+    try {
+        donnes = boucle_avec(nbstat, c, limite, &tries, threads_equipe(config.nbthreads), test, &c,
+                             false);
+    } catch (const std::bad_alloc&) {
+        refuse(bilan, "Mémoire insuffisante pour " + std::to_string(nbstat) + " donnes");
+        return {};
+    }
     bilan.tirages = tries;
     return donnes;
 }

@@ -144,15 +144,18 @@ std::string alerte_coco_non_definie(int i) {
            " non définie : choisir sa condition ou la supprimer avant de tirer des donnes";
 }
 
-bool verifie_kinds(const Contraintes& c) {
+int coco_sans_kind(const Contraintes& c) {
     for (std::size_t i = 0; i < c.cocos.size(); ++i) {
         const int id = c.cocos[i].id_condition;
-        if (id < 0 || static_cast<std::size_t>(id) >= conditions.size()) {
-            alerte(alerte_coco_non_definie(static_cast<int>(i)));
-            return false;
-        }
+        if (id < 0 || static_cast<std::size_t>(id) >= conditions.size()) return static_cast<int>(i);
     }
-    return true;
+    return -1;
+}
+
+bool verifie_kinds(const Contraintes& c) {
+    const int i = coco_sans_kind(c);
+    if (i >= 0) alerte(alerte_coco_non_definie(i));
+    return i < 0;
 }
 
 bool formules_a_modifier(const Contraintes& c, int n) {

@@ -45,6 +45,9 @@ std::string lettre_coco(int i);
 
 // The alert that refuses to draw deals for c while condition i has no kind.
 std::string alerte_coco_non_definie(int i);
+// The first condition of c without a catalogue kind, or -1; for callers
+// that report the refusal themselves (alerte_coco_non_definie).
+int coco_sans_kind(const Contraintes& c);
 // Whether every condition of c has a catalogue kind; otherwise alerts
 // (alerte_coco_non_definie, the first such condition) and returns false.
 // Called before deals are drawn for c: a condition without a kind is never

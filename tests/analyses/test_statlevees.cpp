@@ -13,6 +13,7 @@
 #include "gen.h"
 #include "generateur.h"
 #include "solveur.h"
+#include "edition_cocos.h"
 #include "statlevees.h"
 
 namespace {
@@ -250,6 +251,15 @@ TEST_F(StatLevees, RequestsOutOfRangeAreRefusedBeforeAnyDraw) {
     DonneesStat d = contrat(3, SA, S);
     EXPECT_EQ(statlevees(d), 0);
     EXPECT_EQ(bilan_stat.statut, Statut::refuse);
+    // A condition left without a kind is never met: refused with its letter,
+    // before the budget is spent on it.
+    contr.cfixees[0] = 'V';
+    contr.cocos.push_back(Condouv{});
+    contr.eff();
+    EXPECT_EQ(statlevees(d), 0);
+    EXPECT_EQ(bilan_stat.statut, Statut::refuse);
+    EXPECT_EQ(bilan_stat.message, alerte_coco_non_definie(0));
+    EXPECT_EQ(bilan_stat.tirages, 0);
 }
 
 TEST_F(StatLevees, ADealTheSolverRefusesIsAFailureCountedNowhereElse) {
