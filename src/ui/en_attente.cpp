@@ -13,7 +13,6 @@ void non_disponible() { alerte(message_non_disponible); }
 // Statistics pages.
 void Fenetre::stats_levees() { non_disponible(); }
 void Fenetre::comparer(bool, int, int) { non_disponible(); }
-void Fenetre::entames() { non_disponible(); }
 void Fenetre::cb_formpasapas(Fl_Widget*, void*) { non_disponible(); }
 
 // Probabilities and evaluation.

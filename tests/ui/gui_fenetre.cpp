@@ -289,7 +289,7 @@ TEST_F(FenetreGui, AddingAConditionWithoutThePageShowsThePageInstead) {
 
 TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
     const char* const entrees[] = {
-        "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
+        "&Statistiques/&Pasapas",
         "&Evaluation",
     };
     for (const char* e : entrees) {
