@@ -13,6 +13,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Display.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <algorithm>
 #include <cstdio>
@@ -66,6 +67,27 @@ PageEntames page;
 // another name is another deal, whose played cards mean nothing.
 bool record_pret = false;
 std::string nom_record;
+
+// "&Calculer" answers Alt+C over the page, but not Alt+Shift+C, the
+// menu's "&Probabilités/Calculer": the toolkit offers a shortcut to the
+// widgets under the mouse before the menu bar, and the label's letter
+// would match either case.
+class BoutonCalcul : public Fl_Button {
+public:
+    using Fl_Button::Fl_Button;
+    int handle(int event) override {
+        if (event == FL_SHORTCUT && Fl::event_state(FL_SHIFT)) return 0;
+        return Fl_Button::handle(event);
+    }
+};
+
+// Width of a label in the toolkit's default font and size.
+int largeur_texte(const char* texte) {
+    // Fonts are measured on the display: opened here if no window is shown yet.
+    fl_open_display();
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    return static_cast<int>(fl_width(texte)) + 4;
+}
 
 void relabel(Fl_Widget* bouton, const char* texte) {
     bouton->label(texte);
@@ -405,7 +427,7 @@ void Fenetre::entames() {
         new Fl_Button(X + 93, 250, 75, 25, sacouls[(std::clamp(deja.couleur, 0, 4) + 1) % 5]);
     new Fl_Box(X + 233, 250, 50, 25, "par ");
     auto* bdeclarant = new Fl_Button(X + 273, 250, 70, 25, joueurs[deja.declarant & 3]);
-    auto* calculer = new Fl_Button(X + 433, 250, 70, 30, "&Calculer");
+    auto* calculer = new BoutonCalcul(X + 433, 250, 70, 30, "&Calculer");
     calculer->color(FL_WHITE);
     calculer->callback(cb_calent, this);
 
@@ -440,12 +462,18 @@ void Fenetre::entames() {
         couleurs += k >= 0 && k <= 3 ? lettres_couleurs[k] : '?';
         rangs += r >= 2 && r <= 14 ? cartes[r] : '?';
     }
-    auto* icouleurs = new Fl_Input(
-        X + 406, 486, 40, 25, "Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) ");
+    // The long labels stay inside the form: the fields and buttons after
+    // them move right when the font measures them wider than planned.
+    const char* lcouleurs = "Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) ";
+    const char* lrangs = "Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) ";
+    const char* ldec = "Nombre de levées déjà réalisées par le camp du déclarant (but>0) : ";
+    const char* ldef = "Nombre de levées déjà réalisées par le camp de la défense (but>0) : ";
+    const int xlevee = std::max(X + 440, X + 16 + std::max(largeur_texte(lcouleurs), largeur_texte(lrangs)));
+    const int xlevees = std::max(X + 453, X + 16 + std::max(largeur_texte(ldec), largeur_texte(ldef)));
+    auto* icouleurs = new Fl_Input(xlevee, 486, 40, 25, lcouleurs);
     icouleurs->value(couleurs.c_str());
     icouleurs->callback(cb_coudeja);
-    auto* irangs = new Fl_Input(
-        X + 440, 513, 40, 25, "Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) ");
+    auto* irangs = new Fl_Input(xlevee, 513, 40, 25, lrangs);
     irangs->value(rangs.c_str());
     irangs->callback(cb_rdeja);
 
@@ -455,15 +483,12 @@ void Fenetre::entames() {
     new Fl_Box(X + 170, 543, 200, 30, "(y compris levée en cours)");
     montrer_fixees(X + 8, 578, cb_jouees, deja.jouees, nullptr);
 
-    // The labels end just before their buttons, whatever the font measures.
-    auto* ldec = new Fl_Box(X + 8, 879, 440, 25,
-                            "Nombre de levées déjà réalisées par le camp du déclarant (but>0) : ");
-    ldec->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
-    auto* bdec = new Fl_Button(X + 453, 879, 40, 25, num[std::clamp(deja.leveesdec, 0, 10)]);
-    auto* ldef = new Fl_Box(X + 8, 909, 440, 25,
-                            "Nombre de levées déjà réalisées par le camp de la défense (but>0) : ");
-    ldef->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
-    auto* bdef = new Fl_Button(X + 453, 909, 40, 25, num[std::clamp(deja.leveesdef, 0, 10)]);
+    for (const char* l : {ldec, ldef}) {
+        auto* b = new Fl_Box(X + 8, l == ldec ? 879 : 909, xlevees - X - 8, 25, l);
+        b->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    }
+    auto* bdec = new Fl_Button(xlevees, 879, 40, 25, num[std::clamp(deja.leveesdec, 0, 10)]);
+    auto* bdef = new Fl_Button(xlevees, 909, 40, 25, num[std::clamp(deja.leveesdef, 0, 10)]);
 
     parametres(952, X, largeur_page);
 
@@ -472,8 +497,8 @@ void Fenetre::entames() {
     selecteur(bcouleur, X + 171, 200, 75, 90, sacouls, 5, cb_cou);
     selecteur(bdeclarant, X + 346, 205, 70, 80, lignes_sieges, 4, cb_jou);
     selecteur(bpremier, X + 151, 456, 70, 80, lignes_sieges, 4, cb_premier);
-    selecteur(bdec, X + 496, 700, 40, 204, num, 11, cb_leveesdec);
-    selecteur(bdef, X + 496, 730, 40, 204, num, 11, cb_leveesdef);
+    selecteur(bdec, xlevees + 43, 700, 40, 204, num, 11, cb_leveesdec);
+    selecteur(bdef, xlevees + 43, 730, 40, 204, num, 11, cb_leveesdef);
     for (int i = 0; i < 2; ++i) {
         page.leads[i] = std::make_unique<IntVIBS>();
         page.leads[i]->entier = i;

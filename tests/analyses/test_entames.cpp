@@ -257,8 +257,8 @@ TEST_F(Statistique, MainDeLEntameSeuleFixee) {
 }
 
 TEST_F(Statistique, BudgetEpuiseEstUnStatutPasUnCompte) {
-    // A condition without a kind is never satisfied.
-    contr.cocos.push_back(Condouv{});
+    // Nord holds thirteen spades: a 4333 shape is never met.
+    contr.cocos.push_back(Condouv{5, N, {4333}});
     limite = 10;
     contrat(0, sa, S, N);
     EXPECT_EQ(stat(d), 1024);
