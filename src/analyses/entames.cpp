@@ -10,6 +10,7 @@
 
 #include "aleatoire.h"
 #include "cartes.h"
+#include "edition_cocos.h"
 #include "gen.h"
 #include "generateur.h"
 #include "jeudds.h"
@@ -322,6 +323,12 @@ std::int64_t stat(Deja& d) {
     modele.cocos = contr.cocos;
     modele.con = contr.con;
 
+    // A condition without a kind is never met: drawing would spend the whole
+    // budget. verifie_kinds has alerted, naming its letter.
+    if (!verifie_kinds(contr)) {
+        bilan_entames = refus_stat("");
+        return 0;
+    }
     std::string refus = valide_reglages();
     if (refus.empty()) refus = valide_position(d);
     if (!refus.empty()) {
@@ -414,6 +421,10 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
     bilan_entames = BilanStat{};
     res.resize(3, 0);
     contr.eff();
+    if (!verifie_kinds(contr)) {  // it has alerted, naming the letter
+        bilan_entames = refus_stat("");
+        return 0;
+    }
 
     std::string refus = valide_reglages();
     if (refus.empty() && (d.couleur < 0 || d.couleur > 4)) refus = "Couleur d'atout inconnue";

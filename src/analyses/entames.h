@@ -24,7 +24,9 @@
 //     budget_epuise  -> the page's own alert (the counts are partial)
 //     echec_solveur  -> alert bilan_entames.message once; the counts hold the
 //                       deals solved, failed deals are counted nowhere
-//     refuse         -> alert bilan_entames.message; nothing ran, counts are 0
+//     refuse         -> alert bilan_entames.message; nothing ran, counts are 0;
+//                       an empty message: a condition of contr has no kind,
+//                       and verifie_kinds has already alerted, naming it
 //   "comparer"       -> compentames(deja, res) with nos set by the lead
 //                       choosers; the same statuses, res over analysees.
 // The step-by-step analysis fills its own Deja (fixees: what the player to

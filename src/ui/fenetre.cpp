@@ -167,6 +167,7 @@ void Fenetre::detruit_widgets() {
     cache(gstats);
     supprime(gmodif);
     supprime(gentames);
+    bres = nullptr;  // it lay inside gentames and goes with it
     cache(gcompare);
     cache(gpasapas);
     cache(gdistribution);

@@ -183,6 +183,8 @@ public:
     Fl_Group* bres = nullptr;       // lead comparison results
 
     void entames();
+    // Compares the two chosen leads and shows the result in bres.
+    void res_compentames();
     static void cb_entames(Fl_Widget*, void* fenetre);
 
     // --- step-by-step page ------------------------------------------------

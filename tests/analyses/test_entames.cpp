@@ -14,6 +14,7 @@
 #include "aides.h"
 #include "aleatoire.h"
 #include "cartes.h"
+#include "edition_cocos.h"
 #include "entames.h"
 #include "gen.h"
 #include "solveur.h"
@@ -256,8 +257,8 @@ TEST_F(Statistique, MainDeLEntameSeuleFixee) {
 }
 
 TEST_F(Statistique, BudgetEpuiseEstUnStatutPasUnCompte) {
-    // A condition without a kind is never satisfied.
-    contr.cocos.push_back(Condouv{});
+    // Nord holds thirteen spades: a 4333 shape is never met.
+    contr.cocos.push_back(Condouv{5, N, {4333}});
     limite = 10;
     contrat(0, sa, S, N);
     EXPECT_EQ(stat(d), 1024);
@@ -381,6 +382,20 @@ TEST_F(Statistique, RefusSansRienCompter) {
         EXPECT_EQ(std::accumulate(nblistees, nblistees + 52, 0), 0);
         EXPECT_EQ(std::accumulate(res.begin(), res.end(), 0), 0);
     }
+
+    // A condition left without a kind: both refuse before drawing, and the
+    // alert naming its letter has been shown once each.
+    TearDown();
+    SetUp();
+    EnregistreurAlertes rec;
+    contrat(0, sa, S, N);
+    nos[0] = carte(pique, 14), nos[1] = carte(pique, 2);
+    contr.cocos.push_back(Condouv{});
+    contr.cocos.back().id_condition = kind_non_choisi;
+    std::vector<int> res;
+    EXPECT_EQ(stat(d) + compentames(d, res), 0);
+    EXPECT_EQ(bilan_entames.statut, Statut::refuse);
+    EXPECT_EQ(rec.alertes, std::vector<std::string>(2, alerte_coco_non_definie(0)));
 }
 
 TEST_F(Statistique, GabaritRefaitDesCartesJouees) {
