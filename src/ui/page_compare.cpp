@@ -43,7 +43,7 @@ int largeur_texte(const char* texte, Fl_Font police, int taille) {
 Fl_Select_Browser* liste(int x, int y, int w, const char* const* lignes, int n) {
     fl_open_display();
     fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
-    const int haut = n * (fl_height() + 2) + 6;
+    const int haut = n * fl_height() + 8;
     auto* l = new Fl_Select_Browser(x, y, w, haut);
     for (int i = 0; i < n; ++i) l->add(lignes[i]);
     l->hide();
@@ -84,6 +84,18 @@ Fl_Button* bouton_blanc(int x, int y, int w, const char* label) {
     return b;
 }
 
+// Gives the contract vectors n entries (n clamped to 1..4): rows kept keep
+// their contract, new rows start at a playable one.
+void ajuste_contrats(int n) {
+    nb_contrats = n < 1 ? 1 : n > 4 ? 4 : n;
+    const auto k = static_cast<std::size_t>(nb_contrats);
+    comp_niveau.resize(k, niveau_neuf);
+    comp_couleur.resize(k, couleur_neuve);
+    comp_contre.resize(k, 0);
+    comp_declarant.resize(k, declarant_neuf);
+    vcontrats.resize(k);
+}
+
 }  // namespace
 
 // --- the page ---------------------------------------------------------------------------
@@ -121,6 +133,13 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
         auto* r = new Fl_Round_Button(x0 + 20, y0 + 50 + 25 * m, largeur_form - 40, 25,
                                       noms_comparaison[m]);
         r->type(FL_RADIO_BUTTON);
+        // The longest name is wider than the form at the usual size:
+        // smaller rather than cut by the form's edge.
+        int taille = FL_NORMAL_SIZE;
+        while (taille > 10 &&
+               largeur_texte(noms_comparaison[m], FL_HELVETICA, taille) + 30 > r->w())
+            --taille;
+        r->labelsize(taille);
         r->callback(cb_comp, reinterpret_cast<void*>(static_cast<std::uintptr_t>(m)));
         modes.push_back(r);
     }
@@ -208,13 +227,7 @@ void cb_nbcontrats(Fl_Widget* list, void* data) {
     if (v == 0) return;
     auto* wb = static_cast<WinBout*>(data);
     wb->bout->label(chiffres[v]);
-    nb_contrats = v;
-    const auto n = static_cast<std::size_t>(v);
-    comp_niveau.resize(n, niveau_neuf);
-    comp_couleur.resize(n, couleur_neuve);
-    comp_contre.resize(n, 0);
-    comp_declarant.resize(n, declarant_neuf);
-    vcontrats.resize(n);
+    ajuste_contrats(v);
     // The rows are sized with the page, and this list is one of its
     // widgets: the page goes to deferred deletion and is built anew.
     Fenetre* f = wb->win;
@@ -269,6 +282,7 @@ void Fenetre::comparer(bool avec_resultats, std::int64_t tirages, int secondes) 
     detruit_widgets();
     Fl_Group* avant = Fl_Group::current();
     if (!gcompare) {
+        ajuste_contrats(nb_contrats);
         begin();
         gcompare = new PageComparaison(this, 0, 30, w, h - 30);
         end();
@@ -363,8 +377,8 @@ void Fenetre::res_compare() {
         alerte("Uniquement pour 2 contrats");
         return;
     }
+    ajuste_contrats(nb_contrats);
     const auto n = static_cast<std::size_t>(nb_contrats);
-    vcontrats.resize(n);
     for (std::size_t i = 0; i < n; ++i)
         vcontrats[i] = DonneesStat(8 - comp_niveau[i], comp_couleur[i],
                                    (comp_declarant[i] + 1) % 4, comp_contre[i]);

@@ -144,6 +144,7 @@ TEST_F(PageCompare, FromTheMenuThroughTheModesCountsAndRefusals) {
     PageComparaison::Ligne& l0 = page()->lignes[0];
     clique(l0.bouton[sel_niveau]);
     EXPECT_TRUE(l0.liste[sel_niveau]->Fl_Widget::visible());
+    capture(fen.get(), "comparaison_liste");
     choisit_ligne(l0.liste[sel_niveau], 0);
     EXPECT_FALSE(l0.liste[sel_niveau]->Fl_Widget::visible());
     EXPECT_EQ(comp_niveau[0], 3);
