@@ -9,6 +9,5 @@ void non_disponible() { alerte(message_non_disponible); }
 }  // namespace
 
 // Statistics pages.
-void Fenetre::comparer(bool, int, int) { non_disponible(); }
 void Fenetre::cb_formpasapas(Fl_Widget*, void*) { non_disponible(); }
 

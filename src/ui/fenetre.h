@@ -12,6 +12,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Widget.H>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -173,9 +174,13 @@ public:
     static void cb_stats_levees(Fl_Widget*, void* fenetre);
 
     // --- contract comparison page -----------------------------------------
-    Fl_Group* gcompare = nullptr;
+    Fl_Group* gcompare = nullptr;  // the page (a PageComparaison)
 
-    void comparer(bool avec_resultats, int tirages, int secondes);
+    // Builds or shows the page; with results it adds the panel of the
+    // last run (rep), its draw count and its seconds.
+    void comparer(bool avec_resultats, std::int64_t tirages, int secondes);
+    // "Calculer": runs the comparison, shows its results or an alert.
+    void res_compare();
     static void cb_comparer(Fl_Widget*, void* fenetre);
 
     // --- opening-lead page ------------------------------------------------
