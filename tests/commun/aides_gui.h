@@ -2,11 +2,17 @@
 // finds them, by their label or kind, anywhere inside a group.
 #pragma once
 
+#include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Widget.H>
 
 #include <cstring>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "fenetre.h"
 
 // Every widget of kind T inside g (g included), depth first, in child order.
 template <class T>
@@ -30,4 +36,13 @@ T* par_label(Fl_Widget* g, const char* label) {
     for (T* t : widgets<T>(g))
         if (t->label() && std::strcmp(t->label(), label) == 0) return t;
     return nullptr;
+}
+
+// Runs a menu entry of the main window as a click would, then lets the
+// toolkit handle what it caused.
+inline void choisit_menu(Fenetre& fen, const char* label) {
+    const Fl_Menu_Item* it = fen.menu->find_item(label);
+    ASSERT_NE(it, nullptr) << label;
+    fen.menu->picked(it);
+    Fl::check();
 }

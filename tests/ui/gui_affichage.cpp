@@ -18,6 +18,7 @@
 
 #include "affichage.h"
 #include "aides.h"
+#include "aides_gui.h"
 #include "echec_allocation.h"
 #include "condouv.h"
 #include "configuration.h"
@@ -142,12 +143,7 @@ protected:
         Fl::check();
         return fen->scroll ? lit(fen->scroll) : Affichage{};
     }
-    void choisit(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void choisit(const char* label) { choisit_menu(*fen, label); }
     EnregistreurAlertes rec;
     std::unique_ptr<Fenetre> fen;
 };

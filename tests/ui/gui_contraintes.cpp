@@ -64,12 +64,7 @@ protected:
         fen.reset();
         Fl::check();
     }
-    void choisit(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void choisit(const char* label) { choisit_menu(*fen, label); }
     // The card button of seat s (0 Nord … 3 Ouest), suit row r (0 ♠ … 3 ♣)
     // and rank column k on the page: the one whose data packs them.
     Fl_Button* carte(int s, int r, int k) {

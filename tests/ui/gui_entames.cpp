@@ -69,12 +69,7 @@ protected:
         fen.reset();
         Fl::check();
     }
-    void choisit(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void choisit(const char* label) { choisit_menu(*fen, label); }
     void appuie(const char* label) {
         auto* b = par_label<Fl_Button>(fen->gentames, label);
         ASSERT_NE(b, nullptr) << label;

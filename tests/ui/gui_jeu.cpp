@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "aides_gui.h"
 #include "condouv.h"
 #include "fenetre.h"
 #include "gen.h"
@@ -65,12 +66,7 @@ protected:
         fen.reset();
         Fl::check();
     }
-    void choisit(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void choisit(const char* label) { choisit_menu(*fen, label); }
     Fl_Button* bouton(const char* label) {
         for (Fl_Button* b : tous<Fl_Button>(fen->gjdds))
             if (b->label() && std::string(b->label()) == label) return b;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "aides_gui.h"
 #include "cartes.h"
 #include "condouv.h"
 #include "enumeration.h"
@@ -52,12 +53,7 @@ protected:
         limite = limite_;
         bornes_ouvertes();
     }
-    void choisit(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void choisit(const char* label) { choisit_menu(*fen, label); }
     // The bound input of data 8 × row + 2 × suit + (1 for a maximum).
     Fl_Int_Input* borne(int row, int suit, bool maxi) {
         const std::intptr_t data = 8 * row + 2 * suit + (maxi ? 1 : 0);
