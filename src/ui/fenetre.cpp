@@ -128,6 +128,16 @@ void Fenetre::ajoute_menu() {
     redraw();
 }
 
+void Fenetre::menu_dessus() {
+    if (menu) {
+        remove(menu);
+        add(menu);
+        menu->redraw();
+    } else {
+        ajoute_menu();
+    }
+}
+
 void Fenetre::ajoute_titre(const char* text) {
     dans(this, [this, text] {
         btitre = new Fl_Box(w / 5, h / 4, 3 * w / 5, h / 3);

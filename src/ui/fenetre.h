@@ -84,6 +84,10 @@ public:
     // Lays a fresh menu bar with the 21 entries over the window's top edge.
     void ajoute_menu();
     void ajoute_titre(const char* text);
+    // Puts the menu bar back over a page just built: the same bar moved to
+    // the top of the children, so the entry that asked for the page stays
+    // its current one (a fresh bar when there is none).
+    void menu_dessus();
     // Clears the client area before a page is shown: hides the reused pages,
     // deletes those rebuilt on every visit; the menu bar stays.
     void detruit_widgets();

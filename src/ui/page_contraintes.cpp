@@ -287,13 +287,7 @@ void Fenetre::ini_gcontr() {
     // The menu bar goes back over the page: the same bar, moved to the top
     // of the window's children, so the entry that asked for the page stays
     // the bar's current one.
-    if (menu) {
-        remove(menu);
-        add(menu);
-        menu->redraw();
-    } else {
-        ajoute_menu();
-    }
+    menu_dessus();
 }
 
 namespace {

@@ -519,13 +519,7 @@ void Fenetre::entames() {
     Fl_Group::current(avant);
     // The menu bar stays over the page, the same bar, so that the entry
     // that asked for the page stays its current one.
-    if (menu) {
-        remove(menu);
-        add(menu);
-        menu->redraw();
-    } else {
-        ajoute_menu();
-    }
+    menu_dessus();
     redraw();
 }
 
