@@ -11,5 +11,4 @@ void non_disponible() { alerte(message_non_disponible); }
 // Statistics pages.
 void Fenetre::comparer(bool, int, int) { non_disponible(); }
 void Fenetre::entames() { non_disponible(); }
-void Fenetre::cb_formpasapas(Fl_Widget*, void*) { non_disponible(); }
 

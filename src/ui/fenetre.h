@@ -189,6 +189,9 @@ public:
     Fl_Group* gpasapas = nullptr;
 
     static void cb_formpasapas(Fl_Widget*, void* fenetre);
+    // Builds the page (a new analysis when none is under way) or shows the
+    // analysis as it stands: candidates armed, results, counters, form.
+    void formpasapas();
 
     // --- distribution probabilities page ----------------------------------
     Fl_Group* gdistribution = nullptr;

@@ -291,7 +291,7 @@ TEST_F(FenetreGui, AddingAConditionWithoutThePageShowsThePageInstead) {
 
 TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
     const char* const entrees[] = {
-        "&Statistiques/&Meilleure carte", "&Statistiques/&Pasapas",
+        "&Statistiques/&Meilleure carte",
     };
     for (const char* e : entrees) {
         rec.alertes.clear();
