@@ -47,6 +47,7 @@ struct Page {
     Fl_Output* oldef = nullptr;
     Fl_Output* otirages = nullptr;
     Fl_Output* otemps = nullptr;
+    Fl_Output* oajouer = nullptr;  // the seat to play
     // Rebuilt on every refresh, each inside the page; the old ones go
     // through deferred deletion since a button of theirs may be calling.
     Fl_Group* gform = nullptr;
@@ -150,7 +151,7 @@ Fl_Button* selecteur(int x, int y, int w, const char* label, const char* const* 
 void place_formulaire(Fenetre* f) {
     remplace(page.gform);
     const Deja& d = pap.dpap;
-    const int wf = 891;
+    const int wf = 960;
     const int xf = xpap() + (wpap() - wf) / 2;
     const int yf = y_mains + h_mains + 110;
     page.gform = new Fl_Group(xf, yf - 25, wf, f->h - (yf - 25));
@@ -169,17 +170,20 @@ void place_formulaire(Fenetre* f) {
     static const char* const niveaux[8] = {"0", "1", "2", "3", "4", "5", "6", "7"};
     static const char* const sieges[4] = {"sud", "ouest", "nord", "est"};
     selecteur<SelectNombre>(xf + 30, yc, 45, num[d.niveau], niveaux, 8, cb_nivpap);
-    Fl_Button* atout = selecteur<SelectCouleur>(xf + 90, yc, 90, sacouls[(d.couleur + 1) % 5],
-                                                sacouls, 5, cb_coupap);
-    auto* par = new BoiteTexte(xf + 185, yc - 4, " par ", FL_HELVETICA, 16, couleur_texte);
-    Fl_Button* decl = selecteur<SelectJoueur>(par->x() + par->w() + 5, yc, 80,
-                                              joueurs[d.declarant], sieges, 4, cb_joupap);
     // Once a card is played the strain and declarer have decided who won
-    // each trick: they change only with a new start.
-    if (d.noc >= 2) {
-        atout->deactivate();
-        decl->deactivate();
+    // each trick: they change only with a new start, and show as plain text.
+    const bool fixe = d.noc >= 2;
+    int xpar = xf + 185;
+    if (fixe) {
+        auto* atout = new BoiteTexte(xf + 90, yc - 4, sacouls[(d.couleur + 1) % 5], FL_HELVETICA_BOLD,
+                                     16, couleur_texte);
+        xpar = atout->x() + atout->w();
+    } else {
+        selecteur<SelectCouleur>(xf + 90, yc, 90, sacouls[(d.couleur + 1) % 5], sacouls, 5, cb_coupap);
     }
+    auto* par = new BoiteTexte(xpar, yc - 4, " par ", FL_HELVETICA, 16, couleur_texte);
+    if (fixe) new BoiteTexte(par->x() + par->w() + 5, yc - 4, joueurs[d.declarant], FL_HELVETICA_BOLD, 16, couleur_texte);
+    else selecteur<SelectJoueur>(par->x() + par->w() + 5, yc, 80, joueurs[d.declarant], sieges, 4, cb_joupap);
     const char* textes[3] = {"Évaluer", "Initialiser", "Quitter"};
     Fl_Callback* cbs[3] = {cb_entamer, cb_initialise, cb_quitter};
     for (int i = 0; i < 3; ++i) {
@@ -264,7 +268,8 @@ void Fenetre::formpasapas() {
         gpasapas = new Fl_Group(0, 30, w, h - 30);
         new Titrepage("Analyse pas à pas", xpap(), 40, wpap());
         place_mains(xpap() + wpap() / 4);
-        const int wm = page.xres - 12 - (xpap() + wpap() / 4);
+        // Wide enough for the counters and the seat to play, however short the hands.
+        const int wm = std::max(page.xres - 12 - (xpap() + wpap() / 4), 440);
         const int x0 = xpap() + wpap() / 4;
         new BoiteCadre(x0, y_mains + h_mains + 8, wm, 36, nullptr, 2, coulformext,
                        coul_fenetre_contr);
@@ -272,6 +277,9 @@ void Fenetre::formpasapas() {
                             40, 26, "Déclarant :");
         page.oldef = sortie(page.oldec->x() + 60 + largeur("Défense : ", FL_HELVETICA, 16),
                             y_mains + h_mains + 13, 40, 26, "Défense :");
+        page.oajouer = sortie(page.oldef->x() + 60 + largeur("À jouer : ", FL_HELVETICA, 16),
+                              y_mains + h_mains + 13, 100, 26, "À jouer :");
+        page.oajouer->textfont(FL_HELVETICA_BOLD);
         page.otirages = sortie(x0, y_mains + h_mains + 50, 360, 24);
         page.otemps = sortie(x0 + 360, y_mains + h_mains + 50, 200, 24);
         new BoiteCadre(page.xres, y_mains, w_resultats, h_mains, nullptr, 2, coulformext,
@@ -298,6 +306,7 @@ void Fenetre::formpasapas() {
                 b->callback(cb_suivante);
             }
 
+    page.oajouer->value(d.nosdj.size() < 52 ? nomjoueur[d.joueur] : "");
     char texte[96];
     // The counters change between tricks only.
     if (d.nosdj.size() % 4 == 0 || !page.oldec->value()[0]) {
@@ -308,6 +317,9 @@ void Fenetre::formpasapas() {
         std::snprintf(texte, sizeof texte, "%lld tirages, %d donnes ", static_cast<long long>(pap.n),
                       nbstat);
         page.otirages->value(texte);
+        // One sentence: the time right after the counts.
+        page.otemps->resize(page.otirages->x() + largeur(texte, FL_HELVETICA, 16), page.otemps->y(),
+                            page.otemps->w(), page.otemps->h());
         std::snprintf(texte, sizeof texte, "analysées en %d'%d''", pap.t / 60, pap.t % 60);
         page.otemps->value(texte);
     } else {
