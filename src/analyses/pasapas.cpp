@@ -38,6 +38,7 @@ void efface_resultats(PasAPas& p) {
     p.rpap.clear();
     p.vesp.clear();
     p.n = 0;
+    p.analysees = 0;
     p.t = 0;
 }
 
@@ -167,7 +168,7 @@ bool res_pap(PasAPas& p, int c) {
     char donne[52];
     donne_suivie(d, donne);
     modele_visible(d, donne);
-    p.n = stat(d);
+    const std::int64_t tirages = stat(d);
     if (bilan_entames.statut == Statut::budget_epuise) {
         alerte(message_limite_pap);
         return false;
@@ -177,6 +178,9 @@ bool res_pap(PasAPas& p, int c) {
         return false;
     }
 
+    // Counts are shown only for an evaluation that listed its candidates.
+    p.n = tirages;
+    p.analysees = bilan_entames.analysees;
     const float analysees = static_cast<float>(bilan_entames.analysees);
     p.taux = d.niveau > 0;
     const int gagnees = (d.declarant + d.joueur) % 2 == 1 ? d.leveesdef : d.leveesdec;
@@ -211,10 +215,13 @@ void initialise_pap(PasAPas& p) {
     p.dpap.niveau = p.niveau_choisi;
     efface_resultats(p);
     if (p.copie_prise) contr = p.copie;
+    // A condition being added belonged to the set just replaced.
+    if (env.page == "ajoute") env.page = "montrer";
 }
 
 void quitte_pap(PasAPas& p) {
     if (p.copie_prise) contr = p.copie;
     p = PasAPas();
     env.pasapas = false;
+    if (env.page == "ajoute") env.page = "montrer";
 }

@@ -42,6 +42,7 @@ struct PasAPas {
     // Whether the values are rates (a contract level was set when they were computed).
     bool taux = false;
     std::int64_t n = 0;  // draws of the last evaluation
+    std::int64_t analysees = 0;  // deals it solved
     int t = 0;           // its seconds
     // The level the user chose: the decided contract sets niveau to 0, and
     // "Initialiser" restarts the same contract.
@@ -93,7 +94,8 @@ void modele_visible(Deja& d, const char* donne);
 
 // Restarts from the user's set: the contract is kept (the level the user
 // chose), everything else of the play is reset, `contr` becomes the copy
-// taken when the analysis began. noc 0: ouvre_pap starts again.
+// taken when the analysis began (a condition being added to the replaced
+// set is dropped with it). noc 0: ouvre_pap starts again.
 void initialise_pap(PasAPas& p);
 // Ends the analysis: the user's set back in `contr`, the record as at start
 // (level 0, sans-atout, Sud), env.pasapas false.

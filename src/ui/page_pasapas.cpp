@@ -313,9 +313,9 @@ void Fenetre::formpasapas() {
         page.oldec->value(std::to_string(d.leveesdec).c_str());
         page.oldef->value(std::to_string(d.leveesdef).c_str());
     }
-    if (pap.n > 0 || !pap.rpap.empty()) {
-        std::snprintf(texte, sizeof texte, "%lld tirages, %d donnes ", static_cast<long long>(pap.n),
-                      nbstat);
+    if (pap.analysees > 0) {
+        std::snprintf(texte, sizeof texte, "%lld tirages, %lld donnes ", static_cast<long long>(pap.n),
+                      static_cast<long long>(pap.analysees));
         page.otirages->value(texte);
         // One sentence: the time right after the counts.
         page.otemps->resize(page.otirages->x() + largeur(texte, FL_HELVETICA, 16), page.otemps->y(),

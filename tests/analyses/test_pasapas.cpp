@@ -130,6 +130,20 @@ TEST_F(PasAPasTest, ContratChuteAnnonceUneFoisPuisEsperance) {
     EXPECT_TRUE(pap.dpap.nosdj.empty());
 }
 
+// Declarer's side makes its contract on the trick that gives it its seventh:
+// 1♠ by Nord, whose spades ruff every lead and then win every trick.
+TEST_F(PasAPasTest, ContratReussiAnnonceUneFois) {
+    commence(1, pique, N);
+    ASSERT_TRUE(res_pap(pap, -1));
+    for (int k = 1; k < 52; ++k) {
+        ASSERT_TRUE(joue_meilleure()) << k;
+        EXPECT_EQ(rec.alertes.size(), k < 28 ? 0u : 1u) << k;
+    }
+    EXPECT_EQ(rec.alertes, std::vector<std::string>({message_reussi}));
+    EXPECT_EQ(pap.dpap.leveesdec, 12);
+    EXPECT_EQ(pap.dpap.leveesdef, 0);
+}
+
 // A ruff wins the trick; a discard at sans-atout never does.
 TEST_F(PasAPasTest, CoupeGagneDefausseJamais) {
     // The seat holding the trump suit in the one-suit deal, or the leader.
@@ -214,6 +228,7 @@ TEST_F(PasAPasTest, EvaluationRefuseeGardeLaCarte) {
         EXPECT_FALSE(joue_pap(pap, pap.rpap[0])) << c.quoi;
         EXPECT_EQ(pap.dpap.nosdj.size(), 1u) << c.quoi;
         EXPECT_TRUE(pap.rpap.empty()) << c.quoi;
+        EXPECT_EQ(pap.analysees, 0) << c.quoi;
         ASSERT_EQ(rec.alertes.size(), 1u) << c.quoi;
         if (!c.alerte.empty()) {
             EXPECT_EQ(rec.alertes[0], c.alerte) << c.quoi;
