@@ -90,7 +90,8 @@ std::string verifie_donne_pap(const Deja& d, const char* cfixees) {
         return "Les cartes fixées des contraintes ne sont plus celles de la donne analysée : "
                "remettez-les, ou quittez et recommencez l'analyse";
     for (const int c : d.nosdj)
-        if (d.jouees[c] != cfixees[c]) return "Carte jouée par un autre joueur que celui qui la tient";
+        if (d.jouees[c] != cfixees[c])
+            return "Carte jouée par un autre joueur que celui qui la tient";
     return "";
 }
 

@@ -33,7 +33,7 @@ constexpr Fl_Color couleur_tenue = 32;
 constexpr Fl_Color couleur_jouee = 25;
 constexpr Fl_Color couleur_candidat = 216;
 
-constexpr int y_mains = 100;   // top of the hands frame
+constexpr int y_mains = 100;  // top of the hands frame
 constexpr int h_mains = 420;
 constexpr int pas_carte = 18;  // pixels per card in a suit row
 constexpr int pas_ligne = 28;  // between two suit rows
@@ -53,8 +53,8 @@ struct Page {
     Fl_Group* gform = nullptr;
     Fl_Group* gres = nullptr;
     Fl_Group* glevee = nullptr;
-    int xres = 0;        // x of the results column
-    int xcentre = 0;     // the middle column of the hands: the current trick
+    int xres = 0;     // x of the results column
+    int xcentre = 0;  // the middle column of the hands: the current trick
     int wcentre = 0;
 };
 Page page;
@@ -89,7 +89,8 @@ void place_mains(int x0) {
     const std::vector<int> l = maxlongs(pap.dpap.jeux_ini);
     const int wns = std::max(80, pas_carte * std::max(l[0], l[2]) + 30);
     const int wo = pas_carte * l[3] + 30, we = pas_carte * l[1] + 30;
-    new BoiteCadre(x0, y_mains, wo + wns + we, h_mains, nullptr, 2, coulformext, coul_fenetre_contr);
+    new BoiteCadre(x0, y_mains, wo + wns + we, h_mains, nullptr, 2, coulformext,
+                   coul_fenetre_contr);
     const int xs[4] = {x0 + wo, x0 + wo + wns, x0 + wo, x0};
     const int ys[4] = {y_mains + 12, y_mains + 150, y_mains + 290, y_mains + 150};
     page.xcentre = x0 + wo;
@@ -175,15 +176,20 @@ void place_formulaire(Fenetre* f) {
     const bool fixe = d.noc >= 2;
     int xpar = xf + 185;
     if (fixe) {
-        auto* atout = new BoiteTexte(xf + 90, yc - 4, sacouls[(d.couleur + 1) % 5], FL_HELVETICA_BOLD,
-                                     16, couleur_texte);
+        auto* atout = new BoiteTexte(xf + 90, yc - 4, sacouls[(d.couleur + 1) % 5],
+                                     FL_HELVETICA_BOLD, 16, couleur_texte);
         xpar = atout->x() + atout->w();
     } else {
-        selecteur<SelectCouleur>(xf + 90, yc, 90, sacouls[(d.couleur + 1) % 5], sacouls, 5, cb_coupap);
+        selecteur<SelectCouleur>(xf + 90, yc, 90, sacouls[(d.couleur + 1) % 5], sacouls, 5,
+                                 cb_coupap);
     }
     auto* par = new BoiteTexte(xpar, yc - 4, " par ", FL_HELVETICA, 16, couleur_texte);
-    if (fixe) new BoiteTexte(par->x() + par->w() + 5, yc - 4, joueurs[d.declarant], FL_HELVETICA_BOLD, 16, couleur_texte);
-    else selecteur<SelectJoueur>(par->x() + par->w() + 5, yc, 80, joueurs[d.declarant], sieges, 4, cb_joupap);
+    const int xdecl = par->x() + par->w() + 5;
+    if (fixe) {
+        new BoiteTexte(xdecl, yc - 4, joueurs[d.declarant], FL_HELVETICA_BOLD, 16, couleur_texte);
+    } else {
+        selecteur<SelectJoueur>(xdecl, yc, 80, joueurs[d.declarant], sieges, 4, cb_joupap);
+    }
     const char* textes[3] = {"Évaluer", "Initialiser", "Quitter"};
     Fl_Callback* cbs[3] = {cb_entamer, cb_initialise, cb_quitter};
     for (int i = 0; i < 3; ++i) {
@@ -217,7 +223,11 @@ void place_resultats() {
 // --- widgets ----------------------------------------------------------------------
 
 Carte::Carte(int no, char s, int place)
-    : nofixees(no), couleur(coulno(no)), rang(::rang(no)), rangf(vl[no % 13]), symb(s),
+    : nofixees(no),
+      couleur(coulno(no)),
+      rang(::rang(no)),
+      rangf(vl[no % 13]),
+      symb(s),
       rangcoul(place) {}
 Carte::~Carte() = default;
 int Carte::joueur() const {
@@ -273,8 +283,8 @@ void Fenetre::formpasapas() {
         const int x0 = xpap() + wpap() / 4;
         new BoiteCadre(x0, y_mains + h_mains + 8, wm, 36, nullptr, 2, coulformext,
                        coul_fenetre_contr);
-        page.oldec = sortie(x0 + 10 + largeur("Déclarant : ", FL_HELVETICA, 16), y_mains + h_mains + 13,
-                            40, 26, "Déclarant :");
+        page.oldec = sortie(x0 + 10 + largeur("Déclarant : ", FL_HELVETICA, 16),
+                            y_mains + h_mains + 13, 40, 26, "Déclarant :");
         page.oldef = sortie(page.oldec->x() + 60 + largeur("Défense : ", FL_HELVETICA, 16),
                             y_mains + h_mains + 13, 40, 26, "Défense :");
         page.oajouer = sortie(page.oldef->x() + 60 + largeur("À jouer : ", FL_HELVETICA, 16),
@@ -314,8 +324,8 @@ void Fenetre::formpasapas() {
         page.oldef->value(std::to_string(d.leveesdef).c_str());
     }
     if (pap.analysees > 0) {
-        std::snprintf(texte, sizeof texte, "%lld tirages, %lld donnes ", static_cast<long long>(pap.n),
-                      static_cast<long long>(pap.analysees));
+        std::snprintf(texte, sizeof texte, "%lld tirages, %lld donnes ",
+                      static_cast<long long>(pap.n), static_cast<long long>(pap.analysees));
         page.otirages->value(texte);
         // One sentence: the time right after the counts.
         page.otemps->resize(page.otirages->x() + largeur(texte, FL_HELVETICA, 16), page.otemps->y(),

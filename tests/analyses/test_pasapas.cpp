@@ -102,8 +102,8 @@ TEST_F(PasAPasTest, ContratChuteAnnonceUneFoisPuisEsperance) {
             for (int c = 0; c < 52; ++c)
                 EXPECT_TRUE(contr.cfixees[c] != 'N' || pap.dpap.fixees[c] == 'N') << c;
         }
-        const std::size_t annonces = std::count(rec.alertes.begin(), rec.alertes.end(),
-                                                std::string(message_chute));
+        const std::size_t annonces =
+            std::count(rec.alertes.begin(), rec.alertes.end(), std::string(message_chute));
         EXPECT_EQ(annonces, k < 28 ? 0u : 1u) << "carte " << k;
         if (k % 4 == 0) {
             EXPECT_EQ(pap.dpap.leveesdef, k / 4);
@@ -114,7 +114,8 @@ TEST_F(PasAPasTest, ContratChuteAnnonceUneFoisPuisEsperance) {
             EXPECT_FALSE(evalue);
             break;
         }
-        ASSERT_TRUE(evalue) << "carte " << k << " " << (rec.alertes.empty() ? "" : rec.alertes.back());
+        ASSERT_TRUE(evalue) << "carte " << k << " "
+                            << (rec.alertes.empty() ? "" : rec.alertes.back());
         if (k >= 28 && k % 4 == 0) {
             // Expected tricks now: Ouest takes every trick left.
             EXPECT_EQ(pap.dpap.niveau, 0);
@@ -154,7 +155,9 @@ TEST_F(PasAPasTest, CoupeGagneDefausseJamais) {
         ASSERT_TRUE(res_pap(pap, -1));
         for (int k = 0; k < 4; ++k) ASSERT_TRUE(joue_meilleure()) << atout << " " << k;
         const int gagnant =
-            atout == sa ? O : static_cast<int>(std::string("NESO").find(contr.cfixees[carte(atout, 14)]));
+            atout == sa
+                ? O
+                : static_cast<int>(std::string("NESO").find(contr.cfixees[carte(atout, 14)]));
         EXPECT_EQ(pap.dpap.premier, gagnant) << atout;
         EXPECT_EQ(pap.dpap.joueur, gagnant) << atout;
         const bool defense = gagnant % 2 == 1;
@@ -198,7 +201,8 @@ TEST_F(PasAPasTest, CandidatsGroupesSurLesLeveesFinies) {
     // Pressing "Évaluer" twice rates the same position twice.
     const std::vector<int> avant = pap.rpap;
     ASSERT_TRUE(res_pap(pap, -1));
-    EXPECT_EQ(std::set<int>(pap.rpap.begin(), pap.rpap.end()), std::set<int>(avant.begin(), avant.end()));
+    EXPECT_EQ(std::set<int>(pap.rpap.begin(), pap.rpap.end()),
+              std::set<int>(avant.begin(), avant.end()));
     EXPECT_EQ(pap.dpap.nosdj.size(), 1u);
 }
 
