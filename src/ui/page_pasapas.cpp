@@ -202,8 +202,11 @@ void place_formulaire(Fenetre* f) {
 void place_resultats() {
     remplace(page.gres);
     page.gres = new Fl_Group(page.xres, y_mains + 40, w_resultats, h_mains - 45);
+    // Thirteen candidates still fit in the frame.
+    const int n = static_cast<int>(pap.rpap.size());
+    const int pas = n > 0 ? std::min(29, (h_mains - 50) / n) : 29;
     for (std::size_t k = 0; k < pap.rpap.size(); ++k) {
-        const int y = y_mains + 45 + 29 * static_cast<int>(k);
+        const int y = y_mains + 45 + pas * static_cast<int>(k);
         new BoiteCarte(page.xres + 4, y, 70, 26, pap.rpap[k]);
         auto* o = new Fl_Output(page.xres + 76, y, 100, 26);
         o->box(FL_NO_BOX);
