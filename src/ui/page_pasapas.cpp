@@ -14,6 +14,7 @@
 #include "bridge.h"
 #include "cartes.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
@@ -259,10 +260,15 @@ void Fenetre::cb_formpasapas(Fl_Widget*, void* fenetre) {
     auto* f = static_cast<Fenetre*>(fenetre);
     complete_donne(contr.cfixees);
     contr.eff();
-    if (pap.dpap.noc == 0 && donne_incomplete(contr.cfixees)) {
-        alerte(message_incomplete);
-        f->changer_contraintes();
-        return;
+    if (pap.dpap.noc == 0) {
+        // Nothing could be rated on such a set: back to its page at once.
+        bool refuse = donne_incomplete(contr.cfixees);
+        if (refuse) alerte(message_incomplete);
+        else refuse = !verifie_kinds(contr);
+        if (refuse) {
+            f->changer_contraintes();
+            return;
+        }
     }
     f->detruit_widgets();
     if (f->gpasapas) f->gpasapas->show();

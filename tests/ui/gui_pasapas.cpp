@@ -17,6 +17,7 @@
 #include "aides_gui.h"
 #include "capture.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
 #include "page_pasapas.h"
@@ -94,14 +95,23 @@ private:
 
 }  // namespace
 
-TEST_F(PagePasAPas, DonneIncompleteRefusee) {
+// An incomplete deal, or a condition without a kind, sends back to the set.
+TEST_F(PagePasAPas, EntreeRefusee) {
     contr.cfixees[0] = 'S';
     choisit("&Statistiques/&Pasapas");
     EXPECT_EQ(rec.alertes, std::vector<std::string>({message_incomplete}));
+
+    const std::string deal = donne_une_couleur_chacun();
+    std::memcpy(contr.cfixees, deal.data(), 52);
+    contr.cocos.push_back(Condouv{});
+    choisit("&Statistiques/&Pasapas");
+    EXPECT_EQ(rec.alertes,
+              std::vector<std::string>({message_incomplete, alerte_coco_non_definie(0)}));
     EXPECT_EQ(fen->gpasapas, nullptr);
     ASSERT_NE(fen->gcontr, nullptr);
     EXPECT_TRUE(fen->gcontr->visible());
     EXPECT_FALSE(env.pasapas);
+    EXPECT_FALSE(std::filesystem::exists(fichier_pasapas));
 }
 
 TEST_F(PagePasAPas, AnalyseDUnBoutALAutre) {
