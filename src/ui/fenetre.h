@@ -55,8 +55,6 @@ inline constexpr Fl_Color couleur_pages = 0xbee7ef00;       // main window under
 inline constexpr const char* titre = "DRALEN, générateur et calculateur pour le bridge";
 // Title of the main window.
 inline constexpr const char* titre_fenetre = "Dralen v0.36_0";
-// What an entry whose page is not built yet says.
-inline constexpr const char* message_non_disponible = "Fonction non disponible";
 
 // The menu bar of the main window. An entry's own shortcut goes before the
 // Alt+letter of a menu title: the toolkit alone opens "&Contraintes" on
@@ -200,6 +198,9 @@ public:
     Fl_Group* gpasapas = nullptr;
 
     static void cb_formpasapas(Fl_Widget*, void* fenetre);
+    // Builds the page (a new analysis when none is under way) or shows the
+    // analysis as it stands: candidates armed, results, counters, form.
+    void formpasapas();
 
     // --- distribution probabilities page ----------------------------------
     Fl_Group* gdistribution = nullptr;

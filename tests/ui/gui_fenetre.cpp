@@ -23,7 +23,6 @@ using Alertes = std::vector<std::string>;
 
 namespace {
 
-const char* const NON_DISPO = "Fonction non disponible";
 
 // The menu as the user sees it, written from the design rather than taken
 // from the code: label, shortcut, and whether the callback gets the window.
@@ -289,18 +288,6 @@ TEST_F(FenetreGui, AddingAConditionWithoutThePageShowsThePageInstead) {
     testing::internal::CaptureStdout();
     choisit("&Contraintes/Ajouter coco");
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-}
-
-TEST_F(FenetreGui, EntriesWhosePageIsNotBuiltSaySo) {
-    const char* const entrees[] = {
-        "&Statistiques/&Pasapas",
-    };
-    for (const char* e : entrees) {
-        rec.alertes.clear();
-        choisit(e);
-        EXPECT_EQ(rec.alertes, Alertes({NON_DISPO})) << e;
-        EXPECT_TRUE(fen->shown()) << e;
-    }
 }
 
 // --- quitting -------------------------------------------------------------------
