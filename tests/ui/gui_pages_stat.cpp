@@ -289,4 +289,15 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     nbstat = 9;
     menu("&Evaluation");
     EXPECT_STREQ(par_label<Fl_Input_>(fen->geval, "Nombre de donnes : ")->value(), "9");
+
+    // A hand whose playing tricks come a hair below a hundredth shows that
+    // hundredth, not the one under it.
+    d = vide;
+    for (int i : {5, 13, 16, 17, 22, 24, 28, 30, 33, 38, 45, 47, 49}) d[static_cast<std::size_t>(i)] = 'N';
+    fixe(d);
+    const float t = ldj(contr.cfixees, N);
+    ASSERT_NE(static_cast<long>(t * 100), std::lround(t * 100.0)) << "not a hand of that kind";
+    clique(par_label<Fl_Button>(fen->geval, "Évaluation statique"));
+    EXPECT_EQ(std::lround(std::stod(lev->value()) * 1000), 10 * std::lround(t * 100.0))
+        << lev->value();
 }
