@@ -29,6 +29,10 @@ const char* const lignes_contre[2] = {"non contré", "contré"};
 const char* const lignes_sieges[4] = {"sud", "ouest", "nord", "est"};
 const char* const chiffres[8] = {"0", "1", "2", "3", "4", "5", "6", "7"};
 
+// This page words a spent budget without the trick page's final full stop.
+const char* const alerte_limite =
+    "Limite atteinte avant terme. Augmentez la limite ou diminuez le nombre de donnes";
+
 constexpr int haut_ligne = 25;       // a contract row
 constexpr int largeur_form = 971;    // the "Contrats" form
 constexpr int largeur_res = 891;     // the results panel
@@ -387,7 +391,9 @@ void Fenetre::res_compare() {
     // A level the engine refuses, a spent budget, a solver failure: the
     // alert, and the panel of the previous run stays as it was.
     if (bilan_stat.statut != Statut::ok || tirages == 0 || bilan_stat.analysees < 1) {
-        alerte(bilan_stat.message.empty() ? message_limite_atteinte : bilan_stat.message);
+        const bool budget =
+            bilan_stat.statut == Statut::budget_epuise || bilan_stat.message.empty();
+        alerte(budget ? alerte_limite : bilan_stat.message);
         return;
     }
     const double nd = static_cast<double>(bilan_stat.analysees);

@@ -72,7 +72,10 @@ std::string texte_hl(double valeur, const BilanStat& b) {
 
 void evalue_statique() {
     v[0] = points(contr.cfixees, joueur);
-    v[1] = static_cast<int>(ldj(contr.cfixees, joueur) * 100);
+    // The playing tricks are a sum of single-precision values, a hundredth
+    // or so below the true one (4.2 comes as 4.1999998): truncated, it
+    // would show 4.19. Rounded to the hundredth it shows what the hand has.
+    v[1] = static_cast<int>(std::lround(ldj(contr.cfixees, joueur) * 100.0));
     statique = true;
 }
 

@@ -191,6 +191,17 @@ void MyTable::draw_cell(TableContext context, int r, int c, int x, int y, int w,
     }
 }
 
+int esperance_tronquee(const int* cumul, int niveau, int couleur, bool vulnerable, int contre) {
+    // Summed over the deal counts and divided once: the shares of each
+    // trick count would add up a hair under an exact result (180 as
+    // 179.99999), and truncation would then show one point less.
+    std::vector<double> nombre(14);
+    for (int t = 0; t < 14; ++t)
+        nombre[static_cast<std::size_t>(t)] = t < 13 ? cumul[t] - cumul[t + 1] : cumul[t];
+    if (cumul[0] <= 0) return 0;
+    return static_cast<int>(esperance(nombre, niveau, couleur, vulnerable, contre) / cumul[0]);
+}
+
 // --- callbacks --------------------------------------------------------------------------------
 
 void cb_check(Fl_Widget* w, void* i) {
@@ -354,9 +365,9 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
             tab->data[t][0] = t;
             tab->pourcentage[t] = 100.0 * g[t] / nd;
             if (t >= 7) {
-                const bool contre = contres[static_cast<std::size_t>(c)];
-                tab->data[t][2] = static_cast<int>(esperance(p, t - 6, c, false, contre ? 1 : 0));
-                tab->data[t][3] = static_cast<int>(esperance(p, t - 6, c, true, contre ? 1 : 0));
+                const int contre = contres[static_cast<std::size_t>(c)] ? 1 : 0;
+                tab->data[t][2] = esperance_tronquee(g, t - 6, c, false, contre);
+                tab->data[t][3] = esperance_tronquee(g, t - 6, c, true, contre);
             }
         }
         auto* moy = new Fl_Output(xk + 4 + largeur_texte("Moyenne : ", FL_HELVETICA, 14), 703, 70,

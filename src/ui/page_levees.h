@@ -61,6 +61,11 @@ protected:
                    int w = 0, int h = 0) override;
 };
 
+// The expected score of the contract at `niveau` over the deals of one
+// pair, from its cumulative counts (cumul[t]: deals on which declarer takes
+// t tricks or more, t = 0..13; cumul[0] all of them), truncated toward zero.
+int esperance_tronquee(const int* cumul, int niveau, int couleur, bool vulnerable, int contre);
+
 // Callbacks of a strain row (data: the row's strain index) and of a seat list.
 void cb_check(Fl_Widget* w, void* i);
 void cb_contre(Fl_Widget* w, void* i);

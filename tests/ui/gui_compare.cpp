@@ -222,7 +222,8 @@ TEST_F(PageCompare, FromTheMenuThroughTheModesCountsAndRefusals) {
     limite = 4;
     rec.alertes.clear();
     clique(page()->calculer);
-    EXPECT_EQ(rec.alertes, Alertes({message_limite_atteinte}));
+    EXPECT_EQ(rec.alertes, Alertes({"Limite atteinte avant terme. Augmentez la limite ou "
+                                    "diminuez le nombre de donnes"}));
     EXPECT_EQ(page()->resultats, dernier);
 
     // Another page and back: the settings and the results stay; the name

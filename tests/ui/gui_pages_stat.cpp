@@ -217,6 +217,28 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     EXPECT_TRUE(fen->gstats->visible());
 }
 
+TEST(TablesLevees, ExpectationsAreTheExactMeanTruncated) {
+    // Deals by exact trick count, 0..13; the exact mean of their scores is
+    // an integer in the first case (18000 / 100) and not in the second.
+    const std::vector<std::vector<int>> cas = {
+        {0, 0, 0, 0, 0, 0, 0, 15, 15, 14, 15, 6, 22, 13},
+        {0, 0, 0, 2, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0},
+    };
+    for (const std::vector<int>& n : cas) {
+        int cumul[14];
+        for (int t = 13, s = 0; t >= 0; --t) cumul[t] = s += n[static_cast<std::size_t>(t)];
+        for (int niveau = 1; niveau <= 7; ++niveau)
+            for (int contre = 0; contre <= 1; ++contre)
+                for (bool v : {false, true}) {
+                    long long total = 0;
+                    for (int t = 0; t < 14; ++t)
+                        total += 1LL * n[static_cast<std::size_t>(t)] * fscore(t, niveau, 4, v, contre);
+                    EXPECT_EQ(esperance_tronquee(cumul, niveau, 4, v, contre), total / cumul[0])
+                        << niveau << " " << contre << " " << v;
+                }
+    }
+}
+
 TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     // Nord: ♠AKQ2 ♥K32 ♦Q32 ♣V32, the rest free; a condition of the user's
     // own that the evaluation must neither use nor lose.
@@ -289,4 +311,15 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     nbstat = 9;
     menu("&Evaluation");
     EXPECT_STREQ(par_label<Fl_Input_>(fen->geval, "Nombre de donnes : ")->value(), "9");
+
+    // A hand whose playing tricks come a hair below a hundredth shows that
+    // hundredth, not the one under it.
+    d = vide;
+    for (int i : {5, 13, 16, 17, 22, 24, 28, 30, 33, 38, 45, 47, 49}) d[static_cast<std::size_t>(i)] = 'N';
+    fixe(d);
+    const float t = ldj(contr.cfixees, N);
+    ASSERT_NE(static_cast<long>(t * 100), std::lround(t * 100.0)) << "not a hand of that kind";
+    clique(par_label<Fl_Button>(fen->geval, "Évaluation statique"));
+    EXPECT_EQ(std::lround(std::stod(lev->value()) * 1000), 10 * std::lround(t * 100.0))
+        << lev->value();
 }
