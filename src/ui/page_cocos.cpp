@@ -14,6 +14,7 @@
 
 #include "bridge.h"
 #include "condouv.h"
+#include "contraintes.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
@@ -383,6 +384,11 @@ void Fenetre::cb_param(Fl_Widget* w, void* data) {
     l->hide();
     Condouv* c = coco(d->no_coco);
     if (!p || !c || p->param < 0 || static_cast<std::size_t>(p->param) >= c->params.size()) return;
+    // A list built for another kind of this condition must not store a
+    // value its present kind does not offer.
+    Condouv essai = *c;
+    essai.params[p->param] = p->v;
+    if (!defaut_condition(essai, conditions).empty()) return;
     if (!verifie_coco(*c, p->param, p->v)) return;
     c->params[p->param] = p->v;
     d->pbs->ch = p->choix.nombrut;

@@ -344,8 +344,15 @@ void Fenetre::choisir_contr() {
     const std::string path = choisir_fichier("donnes_dds", "*", "");
     if (!path.empty()) {
         charge_contr(path.c_str());
-        // A refused file leaves the set as it was: show it again.
-        if (gcontr && !gcontr->visible()) gcontr->show();
+        // A refused file leaves the set as it was: show it again. The page
+        // may predate a form that changed a condition under an open row's
+        // selectors, so it is rebuilt, unless that row is still open.
+        if (gcontr && !gcontr->visible()) {
+            if (env.page == "ajoute")
+                gcontr->show();
+            else
+                reconstruit(*this);
+        }
     }
     redraw();
 }

@@ -16,6 +16,7 @@
 
 #include "aides.h"
 #include "aides_gui.h"
+#include "contraintes.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
@@ -311,4 +312,29 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
     EXPECT_EQ(fen->gmodif, nullptr);
     EXPECT_TRUE(fen->gcontr->visible());
     EXPECT_EQ(env.page, "ajoute");
+}
+
+TEST_F(CocosGui, ARefusedLoadShowsThePageAsTheFormLeftTheSet) {
+    ecrit_fichier("faux", "fichier_de_contraintes\nnumero 40\n");
+    menu("&Contraintes/&Montrer");
+    menu("&Contraintes/Ajouter coco");
+    choisit_ligne(liste(fen->gcocos, 15), 4);  // points, on the open row
+    clique(fen->gcocos, "a");
+    ASSERT_NE(fen->gmodif, nullptr);
+    choisit_ligne(liste(fen->gmodif, 15), 1);  // ouvertures, in the form
+    ASSERT_EQ(contr.cocos[0].id_condition, 0);
+
+    ReponsesChoix choix({"faux"});
+    menu("&Contraintes/&Choisir");
+    ASSERT_TRUE(fen->gcontr->visible());
+    const std::vector<BoiteParams*> textes = widgets<BoiteParams>(fen->gcocos);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(textes[0]->ch, texte_params_coco(contr.cocos[0]));
+    // Whatever selector the page still holds, the condition keeps values its kind offers.
+    for (ListeParam* l : widgets<ListeParam>(fen->gcocos))
+        for (int i = 1; i <= l->size(); ++i) {
+            l->show();
+            choisit_ligne(l, i);
+        }
+    EXPECT_EQ(defaut_condition(contr.cocos[0], conditions), "");
 }
