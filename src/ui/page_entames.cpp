@@ -561,6 +561,10 @@ void Fenetre::res_compentames() {
     new ResCompE(x + 485 - tiers, yt, tiers, ht, nos[1], res[2] * 100 / n);
     ligne_sortie(page.comparaison->x() + 8, y + 104 - 28, 350, duree(total, true, secondes));
     bres->end();
+    // The lead lists open over the line of counts: they stay the last
+    // children, drawn on top and offered the clicks first.
+    for (Fl_Select_Browser* l : page.listes)
+        if (l) gentames->add(l);
     gentames->end();
     Fl_Group::current(avant);
     redraw();
