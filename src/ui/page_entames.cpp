@@ -504,6 +504,11 @@ void Fenetre::entames() {
         page.leads[i]->entier = i;
         page.leads[i]->bouton = bcartes[i];
         auto* l = new Fl_Select_Browser(bcartes[i]->x(), 333, 60, 110);
+        // A line is the rank, a tab, then the suit symbol: without a column
+        // for the rank the symbol falls past the list's edge, and two cards
+        // of the same rank read alike.
+        static const int colonnes[] = {20, 0};
+        l->column_widths(colonnes);
         l->textsize(14);
         l->has_scrollbar(Fl_Browser_::VERTICAL);
         l->callback(cb_sent2, page.leads[i].get());

@@ -262,6 +262,8 @@ TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
         auto* l = static_cast<Fl_Select_Browser*>(b->user_data());
         ASSERT_EQ(l->parent(), fen->gentames);
         EXPECT_GT(fen->gentames->find(l), fen->gentames->find(fen->bres));
+        // The rank has a column of its own, so the suit after the tab shows.
+        EXPECT_GT(l->column_widths()[0], 0);
     }
 }
 
