@@ -339,13 +339,16 @@ std::int64_t stat(Deja& d) {
     const int t = cible(d);
     const int reste = levees_restantes(d);
     ecrit_debug("target " + std::to_string(t));
+    // The level says whether tricks are counted: with a contract, t is -1
+    // too when the contract went down one trick more than needed.
+    const bool sans_contrat = d.niveau <= 0;
     // An outcome already decided: reached (t <= 0) or out of reach (more
     // tricks than are left). The solver only lists the cards, each gets
     // that certain result.
-    const bool certain = t != -1 && (t <= 0 || t > reste);
+    const bool certain = !sans_contrat && (t <= 0 || t > reste);
     const bool reussi = t <= 0;
-    const int but = certain ? -1 : t;
-    const int solutions = (t == -1 || certain) ? 3 : 2;
+    const int but = (sans_contrat || certain) ? -1 : t;
+    const int solutions = (sans_contrat || certain) ? 3 : 2;
     const bool journal = config.debug;
 
     PositionDds base;
@@ -369,7 +372,7 @@ std::int64_t stat(Deja& d) {
             ReponseDds rep;
             free_fut(rep);
             const EtatSolveur e = resout_entames(p, but, solutions, 1, rep, w);
-            if (journal && e.ok && t != -1)
+            if (journal && e.ok && !sans_contrat)
                 for (int k = 0; k < 4; ++k)
                     ecrit_debug("dl[3][" + std::to_string(k) + "]=" + bitstocartes(p.remainCards[3][k]));
             const int nb = std::min(std::max(rep.cards, 0), 13);
@@ -377,7 +380,7 @@ std::int64_t stat(Deja& d) {
             {
                 if (!e.ok) {
                     if (echecs.nb++ == 0) echecs.premier = e;
-                } else if (t == -1) {
+                } else if (sans_contrat) {
                     for (int k = 0; k < nb; ++k) {
                         if (!carte_valide(rep, k)) continue;
                         const int c = index_carte(rep.suit[k], rep.rank[k]);

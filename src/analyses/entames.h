@@ -107,7 +107,9 @@ int joueur_courant(const Deja& d);
 // The tricks the side of d.joueur still needs from the current trick on:
 // -1 without a contract (niveau 0: count the tricks); on declarer's side
 // niveau + 6 - leveesdec, in defence 8 - niveau - leveesdef. At most 0
-// means already reached; above the tricks left, out of reach.
+// means already reached; above the tricks left, out of reach. A contract
+// beaten by one trick more than needed gives -1 as well: niveau, not the
+// value, tells whether tricks are counted.
 int cible(const Deja& d);
 // The tricks left to play, the current one included (cards the player to
 // move still holds); 0 when the record is not a valid position.

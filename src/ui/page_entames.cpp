@@ -504,6 +504,11 @@ void Fenetre::entames() {
         page.leads[i]->entier = i;
         page.leads[i]->bouton = bcartes[i];
         auto* l = new Fl_Select_Browser(bcartes[i]->x(), 333, 60, 110);
+        // A line is the rank, a tab, then the suit symbol: without a column
+        // for the rank the symbol falls past the list's edge, and two cards
+        // of the same rank read alike.
+        static const int colonnes[] = {20, 0};
+        l->column_widths(colonnes);
         l->textsize(14);
         l->has_scrollbar(Fl_Browser_::VERTICAL);
         l->callback(cb_sent2, page.leads[i].get());
@@ -561,6 +566,10 @@ void Fenetre::res_compentames() {
     new ResCompE(x + 485 - tiers, yt, tiers, ht, nos[1], res[2] * 100 / n);
     ligne_sortie(page.comparaison->x() + 8, y + 104 - 28, 350, duree(total, true, secondes));
     bres->end();
+    // The lead lists open over the line of counts: they stay the last
+    // children, drawn on top and offered the clicks first.
+    for (Fl_Select_Browser* l : page.listes)
+        if (l) gentames->add(l);
     gentames->end();
     Fl_Group::current(avant);
     redraw();

@@ -179,6 +179,8 @@ TEST_F(Statistique, AvecContratCibleAtteinteManqueeOuDejaDecidee) {
         {"défense, but 6", 1, pique, O, E, 1, true, 0, 1, carte(pique, 13), 10},
         // Est has won seven tricks against 1SA by Nord: 8 - 1 - 7 = 0.
         {"déjà atteint", 1, sa, N, E, 7, false, 0, 7, carte(coeur, 7), 10},
+        // One trick beyond: 8 - 1 - 8 = -1 is a target, not "count the tricks".
+        {"dépassé d'une levée", 1, sa, N, E, 8, false, 0, 8, carte(coeur, 6), 10},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.quoi);

@@ -254,6 +254,17 @@ TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
     EXPECT_EQ(r[1]->no, nos[1]);
     EXPECT_LE(r[0]->gagne + r[1]->gagne, 100);
     EXPECT_EQ(rec.alertes.size(), avant + 3);
+
+    // The lead lists open over the result's line of counts: they come
+    // after it among the page's children, drawn over it and offered the
+    // clicks first.
+    for (BoutonSelect* b : widgets<BoutonSelect>(fen->gentames)) {
+        auto* l = static_cast<Fl_Select_Browser*>(b->user_data());
+        ASSERT_EQ(l->parent(), fen->gentames);
+        EXPECT_GT(fen->gentames->find(l), fen->gentames->find(fen->bres));
+        // The rank has a column of its own, so the suit after the tab shows.
+        EXPECT_GT(l->column_widths()[0], 0);
+    }
 }
 
 }  // namespace
