@@ -136,9 +136,12 @@ int main(int argc, char** argv) {
                  static_cast<unsigned long long>(graine));
 
     const int t = cible(d);
-    const bool certain = t != -1 && (t <= 0 || t > 13);
-    const int but = certain ? -1 : t;
-    const int solutions = (t == -1 || certain) ? 3 : 2;
+    // Tricks are counted without a contract; with one, t may be -1 too (a
+    // contract beaten by one trick more than needed), which is decided.
+    const bool sans_contrat = d.niveau <= 0;
+    const bool certain = !sans_contrat && (t <= 0 || t > 13);
+    const int but = sans_contrat || certain ? -1 : t;
+    const int solutions = (sans_contrat || certain) ? 3 : 2;
     double s = 0, sb = 0;
     long long analysees = 0, solves = 0, nues = 0;
     Statut statut = Statut::ok;
