@@ -29,10 +29,12 @@ void EvaluationDonne::operator()(const char* deal, std::int64_t* counts) {
         const int m = vconditions(deal, c_, board_, r);
         for (int i = 0; i < m; ++i) r_[static_cast<std::size_t>(i)] = r[i];
     }
-    if (contexte_ && !traite(r_, c_.con)) return;
+    // No calculation has a value yet: in the context their letters read
+    // false (they are not skipped), as in the calculation statistics.
+    std::fill(k_.begin(), k_.end(), false);
+    if (contexte_ && !traite(r_, c_.con, k_)) return;
     ++counts[1];
     // A calculation's own letter and the later ones read false.
-    std::fill(k_.begin(), k_.end(), false);
     for (std::size_t j = 0; j < k_.size(); ++j) {
         const bool v = traite(r_, c_.calculs[j].alg, k_);
         k_[j] = v;

@@ -27,7 +27,7 @@ bool jact(const int lower[4], const int upper[4]) {
 
 namespace {
 
-// Pr over bounds already clamped to 0..13.
+// Pr over lower bounds of at least 0 and upper bounds of at most 13.
 double pr(const int a[4], const int b[4], const int c[4], const int d[4], const int e[4]) {
     for (int i = 0; i < 4; ++i) {
         if (a[i] >= b[i]) continue;
@@ -61,8 +61,15 @@ double pr(const int a[4], const int b[4], const int c[4], const int d[4], const 
     return pr(c, d, m0, M0, reste) * pr(a, a, m0, M0, L0);
 }
 
-void borne(const int in[4], int out[4]) {
-    for (int i = 0; i < 4; ++i) out[i] = std::clamp(in[i], 0, 13);
+// A lower bound below 0 or an upper bound above 13 excludes no length and
+// is brought back to 0 or 13; the other side is kept, so that "at least 14"
+// or "at most -1" stays an empty range (probability 0), and no negative
+// length reaches binom.
+void borne_basse(const int in[4], int out[4]) {
+    for (int i = 0; i < 4; ++i) out[i] = std::max(in[i], 0);
+}
+void borne_haute(const int in[4], int out[4]) {
+    for (int i = 0; i < 4; ++i) out[i] = std::min(in[i], 13);
 }
 
 }  // namespace
@@ -70,10 +77,10 @@ void borne(const int in[4], int out[4]) {
 double Pr(const int lower1[4], const int upper1[4], const int lower2[4], const int upper2[4],
           const int remaining[4]) {
     int a[4], b[4], c[4], d[4];
-    borne(lower1, a);
-    borne(upper1, b);
-    borne(lower2, c);
-    borne(upper2, d);
+    borne_basse(lower1, a);
+    borne_haute(upper1, b);
+    borne_basse(lower2, c);
+    borne_haute(upper2, d);
     return pr(a, b, c, d, remaining);
 }
 

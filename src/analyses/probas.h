@@ -25,8 +25,9 @@ bool jact(const int lower[4], const int upper[4]);
 // The probability that a first hand drawn from the cards e (per suit) has
 // every suit length within lower1..upper1 and, when the second hand is
 // constrained, that a second hand drawn from what is left of a full deck has
-// its lengths within lower2..upper2. Bounds outside 0..13 are clamped to it
-// (no other length can occur); an empty range gives 0.
+// its lengths within lower2..upper2. A lower bound below 0 counts as 0 and
+// an upper bound above 13 as 13 (no other length can occur); an empty range,
+// such as a lower bound above 13 or an upper bound below 0, gives 0.
 double Pr(const int lower1[4], const int upper1[4], const int lower2[4], const int upper2[4],
           const int remaining[4]);
 

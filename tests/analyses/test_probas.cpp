@@ -58,6 +58,13 @@ TEST(Pr, ExactProbabilitiesOfLengthRanges) {
         {"wide bounds",
          {{-5, -1, 0, -100}, {20, 13, 99, 14}, {-3, 0, 0, 0}, {13, 40, 13, 13}},
          1.0},
+        // An upper bound below 0 leaves no length: it is not read as 0.
+        {"at most -1 hearts",
+         {{0, 0, 0, 0}, {13, -1, 13, 13}, {0, 0, 0, 0}, {13, 13, 13, 13}},
+         0.0},
+        {"second at most -1",
+         {{0, 0, 0, 0}, {13, 13, 13, 13}, {0, 0, 0, 0}, {13, 13, -1, 13}},
+         0.0},
         {"void", {{0, 0, 0, 0}, {13, 13, 13, 0}, {0, 0, 0, 0}, {13, 13, 13, 13}}, c(39, 13) / deal},
         // Both hands five spades exactly: the first among 52, the second
         // among the 39 cards left, eight spades among them.
