@@ -54,19 +54,6 @@ const char* label_donneur(int numerofixe) {
                                                                      : "";
 }
 
-// A hidden one-choice list beside a selector button; the button shows it.
-Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
-                               const char* const* lignes, int n, Fl_Callback* cb) {
-    auto* l = new Fl_Select_Browser(x, y, w, h);
-    // Small enough for "16 O/EO" beside the scroll bar: no sideways scrolling.
-    l->textsize(13);
-    l->has_scrollbar(Fl_Browser_::VERTICAL);
-    for (int i = 0; i < n; ++i) l->add(lignes[i]);
-    l->callback(cb, bouton);
-    l->hide();
-    bouton->callback(Fenetre::cb_bjoueur, l);
-    return l;
-}
 
 }  // namespace
 
@@ -265,8 +252,9 @@ void Fenetre::ini_gcontr() {
     auto* bdonneur = new Fl_Button(140, 230, 60, 25, label_donneur(contr.numerofixe));
     bdonneur->color(couleur_choix);
     // The lists come last so that they open over the buttons.
-    liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd);
-    liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd);
+    // 13-point lines: "16 O/EO" fits beside the scroll bar, no sideways scrolling.
+    liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
+    liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
     gnum->end();
 
     ialg = new Fl_Input(16, 409, 250, 30, "Contexte");

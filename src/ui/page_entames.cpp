@@ -104,19 +104,6 @@ int ligne(Fl_Widget* w, int n) {
     return v;
 }
 
-// A white selector button and its hidden list, which opens on a press.
-Fl_Select_Browser* selecteur(Fl_Button* bouton, int x, int y, int w, int h,
-                             const char* const* lignes, int n, Fl_Callback* cb) {
-    bouton->color(FL_WHITE);
-    auto* l = new Fl_Select_Browser(x, y, w, h);
-    l->textsize(14);
-    l->has_scrollbar(Fl_Browser_::VERTICAL);
-    for (int i = 0; i < n; ++i) l->add(lignes[i]);
-    l->callback(cb, bouton);
-    l->hide();
-    bouton->callback(Fenetre::cb_bjoueur, l);
-    return l;
-}
 
 // The candidate leads of the player on lead in the lists, and on the
 // buttons the leads still among them (the others are dropped from nos).
@@ -492,13 +479,15 @@ void Fenetre::entames() {
 
     parametres(952, X, largeur_page);
 
-    // The lists last, so that they open over everything else.
-    selecteur(bniveau, X + 51, 185, 40, 140, num, 8, cb_niveau);
-    selecteur(bcouleur, X + 171, 200, 75, 90, sacouls, 5, cb_cou);
-    selecteur(bdeclarant, X + 346, 205, 70, 80, lignes_sieges, 4, cb_jou);
-    selecteur(bpremier, X + 151, 456, 70, 80, lignes_sieges, 4, cb_premier);
-    selecteur(bdec, xlevees + 43, 700, 40, 204, num, 11, cb_leveesdec);
-    selecteur(bdef, xlevees + 43, 730, 40, 204, num, 11, cb_leveesdef);
+    // White selector buttons; their lists last, so that they open over
+    // everything else.
+    for (Fl_Button* b : {bniveau, bcouleur, bdeclarant, bpremier, bdec, bdef}) b->color(FL_WHITE);
+    liste_choix(bniveau, X + 51, 185, 40, 140, num, 8, cb_niveau);
+    liste_choix(bcouleur, X + 171, 200, 75, 90, sacouls, 5, cb_cou);
+    liste_choix(bdeclarant, X + 346, 205, 70, 80, lignes_sieges, 4, cb_jou);
+    liste_choix(bpremier, X + 151, 456, 70, 80, lignes_sieges, 4, cb_premier);
+    liste_choix(bdec, xlevees + 43, 700, 40, 204, num, 11, cb_leveesdec);
+    liste_choix(bdef, xlevees + 43, 730, 40, 204, num, 11, cb_leveesdef);
     for (int i = 0; i < 2; ++i) {
         page.leads[i] = std::make_unique<IntVIBS>();
         page.leads[i]->entier = i;

@@ -328,3 +328,15 @@ void Fenetre::cb_bjoueur(Fl_Widget*, void* list) {
     // relabels the button.
     if (list) static_cast<Fl_Widget*>(list)->show();
 }
+
+Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
+                               const char* const* lignes, int n, Fl_Callback* cb, int taille) {
+    auto* l = new Fl_Select_Browser(x, y, w, h);
+    l->textsize(taille);
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
+    for (int i = 0; i < n; ++i) l->add(lignes[i]);
+    l->callback(cb, bouton);
+    l->hide();
+    bouton->callback(Fenetre::cb_bjoueur, l);
+    return l;
+}

@@ -9,6 +9,7 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Select_Browser.H>
 #include <FL/Fl_Table.H>
 
 #include <string>
@@ -162,3 +163,10 @@ public:
 protected:
     void draw() override;
 };
+
+// The selector of the pages: a hidden one-choice list of the n lines at
+// (x, y, w, h), opened by a press on the button beside it; the list's
+// callback cb receives the button as its data.
+Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
+                               const char* const* lignes, int n, Fl_Callback* cb,
+                               int taille = 14);
