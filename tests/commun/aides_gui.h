@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Select_Browser.H>
 #include <FL/Fl_Widget.H>
 
 #include <cstring>
@@ -44,5 +45,20 @@ inline void choisit_menu(Fenetre& fen, const char* label) {
     const Fl_Menu_Item* it = fen.menu->find_item(label);
     ASSERT_NE(it, nullptr) << label;
     fen.menu->picked(it);
+    Fl::check();
+}
+
+// Presses a widget as a click does.
+inline void clique(Fl_Widget* w) {
+    ASSERT_NE(w, nullptr);
+    w->do_callback();
+    Fl::check();
+}
+
+// Picks a line of a list as a click does (0: a click beside the lines).
+inline void choisit_ligne(Fl_Select_Browser* l, int ligne) {
+    ASSERT_NE(l, nullptr);
+    l->value(ligne);
+    l->do_callback();
     Fl::check();
 }

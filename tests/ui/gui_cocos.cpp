@@ -30,13 +30,6 @@ const std::string C = "Condition impossible ou non encore installée";
 const std::string I = "Intervention impossible";
 const std::string OUVERTE = "Supprimer ou définir la contrainte ouverte";
 
-// Picks a line of a list as a click does (0: a click beside the lines).
-void choisit_ligne(Fl_Select_Browser* l, int ligne) {
-    ASSERT_NE(l, nullptr);
-    l->value(ligne);
-    l->do_callback();
-    Fl::check();
-}
 
 class CocosGui : public DansRepertoireTemp {
 protected:

@@ -23,16 +23,6 @@ using Alertes = std::vector<std::string>;
 
 namespace {
 
-void clique(Fl_Widget* w) {
-    ASSERT_NE(w, nullptr);
-    w->do_callback();
-    Fl::check();
-}
-
-void choisit_ligne(Fl_Select_Browser* b, int ligne) {
-    b->value(ligne);
-    clique(b);
-}
 
 class PageCompare : public DansRepertoireTemp {
 protected:

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "aides_gui.h"
 #include "capture.h"
 #include "condouv.h"
 #include "evaluation.h"
@@ -48,21 +49,11 @@ std::vector<W*> tous(Fl_Group* g, const std::function<bool(W*)>& pred = nullptr)
 }
 
 template <class W>
-W* par_label(Fl_Group* g, const std::string& label) {
+W* seul_par_label(Fl_Group* g, const std::string& label) {
     std::vector<W*> r = tous<W>(g, [&](W* w) { return w->label() && label == w->label(); });
     return r.size() == 1 ? r[0] : nullptr;
 }
 
-void clique(Fl_Widget* w) {
-    ASSERT_NE(w, nullptr);
-    w->do_callback();
-    Fl::check();
-}
-
-void choisit_ligne(Fl_Select_Browser* b, int ligne) {
-    b->value(ligne);
-    clique(b);
-}
 
 class PagesStat : public DansRepertoireTemp {
 protected:
@@ -121,7 +112,7 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     for (Choix_Stat* l : lignes) EXPECT_STREQ(l->sel_decl->bouton->label(), "Sud");
     capture(fen.get(), "levees_page");
 
-    Fl_Button* calculer = par_label<Fl_Button>(fen->gstats, "&Calculer");
+    Fl_Button* calculer = seul_par_label<Fl_Button>(fen->gstats, "&Calculer");
     clique(calculer);
     EXPECT_EQ(rec.alertes, Alertes({"Aucune couleur choisie"}));
     EXPECT_EQ(fen->gres_lev, nullptr);
@@ -148,7 +139,7 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     EXPECT_EQ(declarants, std::vector<int>({N, S, S, S, 3}));
     EXPECT_EQ(contres, std::vector<bool>({true, false, false, false, false}));
 
-    Fl_Input_* inb = par_label<Fl_Input_>(fen->gstats, "Nombre de donnes : ");
+    Fl_Input_* inb = seul_par_label<Fl_Input_>(fen->gstats, "Nombre de donnes : ");
     ASSERT_NE(inb, nullptr);
     inb->value("8");
     clique(inb);
@@ -255,26 +246,26 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
 
     menu("&Evaluation");
     ASSERT_NE(fen->geval, nullptr);
-    Fl_Output* ph = par_label<Fl_Output>(fen->geval, "Points H ");
-    Fl_Output* lev = par_label<Fl_Output>(fen->geval, "Levées de jeux ");
-    Fl_Output* hl = par_label<Fl_Output>(fen->geval, "Points HL déclarant ");
-    Fl_Output* hlm = par_label<Fl_Output>(fen->geval, "Points HL mort ");
+    Fl_Output* ph = seul_par_label<Fl_Output>(fen->geval, "Points H ");
+    Fl_Output* lev = seul_par_label<Fl_Output>(fen->geval, "Levées de jeux ");
+    Fl_Output* hl = seul_par_label<Fl_Output>(fen->geval, "Points HL déclarant ");
+    Fl_Output* hlm = seul_par_label<Fl_Output>(fen->geval, "Points HL mort ");
     ASSERT_TRUE(ph && lev && hl && hlm);
     for (Fl_Output* o : {ph, lev, hl, hlm}) EXPECT_FALSE(o->visible()) << o->label();
     capture(fen.get(), "evaluation_page");
 
-    clique(par_label<Fl_Button>(fen->geval, "Évaluation statique"));
+    clique(seul_par_label<Fl_Button>(fen->geval, "Évaluation statique"));
     EXPECT_TRUE(ph->visible());
     EXPECT_EQ(ph->value(), std::to_string(points(contr.cfixees, N)));
     EXPECT_NEAR(std::stod(lev->value()), ldj(contr.cfixees, N), 0.01);
 
-    Fl_Button* siege = par_label<Fl_Button>(fen->geval, "Nord");
+    Fl_Button* siege = seul_par_label<Fl_Button>(fen->geval, "Nord");
     ASSERT_NE(siege, nullptr);
     std::vector<Fl_Select_Browser*> listes = tous<Fl_Select_Browser>(fen->geval);
     ASSERT_EQ(listes.size(), 1u);
     choisit_ligne(listes[0], 3);
     EXPECT_STREQ(siege->label(), "Sud");
-    clique(par_label<Fl_Button>(fen->geval, "Points3SA"));
+    clique(seul_par_label<Fl_Button>(fen->geval, "Points3SA"));
     EXPECT_EQ(rec.alertes, Alertes({"Il faut fixer les 13 cartes de Sud pour l'évaluer"}));
     EXPECT_EQ(ph->value(), std::string("0")) << "Sud holds no fixed card";
     EXPECT_FALSE(hl->visible());
@@ -282,7 +273,7 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     choisit_ligne(listes[0], 1);
     rec.alertes.clear();
     for (int fois = 0; fois < 2; ++fois) {
-        clique(par_label<Fl_Button>(fen->geval, "Points3SA"));
+        clique(seul_par_label<Fl_Button>(fen->geval, "Points3SA"));
         EXPECT_TRUE(rec.alertes.empty());
         ASSERT_TRUE(hl->visible() && hlm->visible());
         EXPECT_TRUE(std::isfinite(std::stod(hl->value()))) << hl->value();
@@ -302,7 +293,7 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
         if (d[static_cast<std::size_t>(i)] == 'V' && i % 13 < 4) d[static_cast<std::size_t>(i)] = i % 2 ? 'E' : 'O';
     fixe(d);
     limite = 6;
-    clique(par_label<Fl_Button>(fen->geval, "Points3SA"));
+    clique(seul_par_label<Fl_Button>(fen->geval, "Points3SA"));
     EXPECT_TRUE(rec.alertes.empty());
     EXPECT_STREQ(hl->value(), "limite atteinte");
     EXPECT_STREQ(hlm->value(), "limite atteinte");
@@ -310,7 +301,7 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     // Coming back shows the current deal count.
     nbstat = 9;
     menu("&Evaluation");
-    EXPECT_STREQ(par_label<Fl_Input_>(fen->geval, "Nombre de donnes : ")->value(), "9");
+    EXPECT_STREQ(seul_par_label<Fl_Input_>(fen->geval, "Nombre de donnes : ")->value(), "9");
 
     // A hand whose playing tricks come a hair below a hundredth shows that
     // hundredth, not the one under it.
@@ -319,7 +310,7 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     fixe(d);
     const float t = ldj(contr.cfixees, N);
     ASSERT_NE(static_cast<long>(t * 100), std::lround(t * 100.0)) << "not a hand of that kind";
-    clique(par_label<Fl_Button>(fen->geval, "Évaluation statique"));
+    clique(seul_par_label<Fl_Button>(fen->geval, "Évaluation statique"));
     EXPECT_EQ(std::lround(std::stod(lev->value()) * 1000), 10 * std::lround(t * 100.0))
         << lev->value();
 }
