@@ -48,6 +48,8 @@ std::vector<W*> tous(Fl_Group* g, const std::function<bool(W*)>& pred = nullptr)
     return r;
 }
 
+// The one widget of kind W labelled `label`; null when there is none or
+// more than one, so that a test never presses a look-alike.
 template <class W>
 W* seul_par_label(Fl_Group* g, const std::string& label) {
     std::vector<W*> r = tous<W>(g, [&](W* w) { return w->label() && label == w->label(); });
