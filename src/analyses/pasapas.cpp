@@ -201,6 +201,21 @@ bool res_pap(PasAPas& p, int c) {
     return true;
 }
 
+bool contrat_pap(PasAPas& p, int niveau, int couleur, int declarant) {
+    Deja& d = p.dpap;
+    if (niveau < 0 || niveau > 7 || couleur < 0 || couleur > 4 || declarant < 0 || declarant > 3)
+        return false;
+    if (d.noc >= 2 && (couleur != d.couleur || declarant != d.declarant)) return false;
+    p.niveau_choisi = niveau;
+    if (niveau == d.niveau && couleur == d.couleur && declarant == d.declarant) return false;
+    d.niveau = niveau;
+    d.couleur = couleur;
+    d.declarant = declarant;
+    if (d.noc <= 1) d.premier = d.joueur = d.dernier = (declarant + 1) % 4;
+    efface_resultats(p);
+    return true;
+}
+
 bool joue_pap(PasAPas& p, int c) {
     if (std::find(p.rpap.begin(), p.rpap.end(), c) == p.rpap.end()) return false;
     Deja& d = p.dpap;

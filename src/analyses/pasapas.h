@@ -77,6 +77,13 @@ void ouvre_pap(PasAPas& p);
 // cards are played there is nothing to rate: false without alert.
 bool res_pap(PasAPas& p, int c);
 
+// The contract chosen on the form. Before the first card the opening leader
+// follows the declarer; once a card is played the strain and declarer have
+// decided who won each trick and stay (false). When anything changes, the
+// values listed were computed for the former contract and are dropped
+// (true): "Évaluer" rates the position again.
+bool contrat_pap(PasAPas& p, int niveau, int couleur, int declarant);
+
 // Plays candidate c of the player to move, then res_pap(c). A card that is
 // not a listed candidate changes nothing (false).
 bool joue_pap(PasAPas& p, int c);

@@ -357,28 +357,39 @@ void Fenetre::formpasapas() {
 
 // --- callbacks -------------------------------------------------------------------------
 
+namespace {
+
+// A new contract: the values shown, the armed candidates and the seat to
+// play belonged to the former one, so the page is shown again.
+void change_contrat(Fl_Widget* liste, int niveau, int couleur, int declarant) {
+    if (!contrat_pap(pap, niveau, couleur, declarant)) return;
+    if (Fenetre* f = fenetre_de(liste)) f->formpasapas();
+}
+
+}  // namespace
+
 void cb_nivpap(Fl_Widget* liste, void* bouton) {
     const int ligne = static_cast<Fl_Select_Browser*>(liste)->value();
     if (ligne < 1 || ligne > 8) return;
-    pap.dpap.niveau = pap.niveau_choisi = ligne - 1;
     static_cast<Fl_Button*>(bouton)->label(num[ligne - 1]);
     liste->hide();
+    change_contrat(liste, ligne - 1, pap.dpap.couleur, pap.dpap.declarant);
 }
 
 void cb_coupap(Fl_Widget* liste, void* bouton) {
     const int ligne = static_cast<Fl_Select_Browser*>(liste)->value();
     if (ligne < 1 || ligne > 5) return;
-    pap.dpap.couleur = (ligne + 3) % 5;
     static_cast<Fl_Button*>(bouton)->label(sacouls[ligne - 1]);
     liste->hide();
+    change_contrat(liste, pap.dpap.niveau, (ligne + 3) % 5, pap.dpap.declarant);
 }
 
 void cb_joupap(Fl_Widget* liste, void* bouton) {
     const int ligne = static_cast<Fl_Select_Browser*>(liste)->value();
     if (ligne < 1 || ligne > 4) return;
-    pap.dpap.declarant = (ligne + 1) % 4;
-    static_cast<Fl_Button*>(bouton)->label(joueurs[pap.dpap.declarant]);
+    static_cast<Fl_Button*>(bouton)->label(joueurs[(ligne + 1) % 4]);
     liste->hide();
+    change_contrat(liste, pap.dpap.niveau, pap.dpap.couleur, (ligne + 1) % 4);
 }
 
 void cb_entamer(Fl_Widget*, void* fenetre) {

@@ -206,6 +206,34 @@ TEST_F(PasAPasTest, CandidatsGroupesSurLesLeveesFinies) {
     EXPECT_EQ(pap.dpap.nosdj.size(), 1u);
 }
 
+// Values and candidates belong to the contract they were rated for: a new
+// declarer before the lead hands the lead to his left-hand opponent.
+TEST_F(PasAPasTest, NouveauContratOublieLesValeurs) {
+    commence(0, sa, S);
+    ASSERT_TRUE(res_pap(pap, -1));
+    ASSERT_FALSE(pap.rpap.empty());
+    const int entame_ouest = pap.rpap[0];
+    EXPECT_TRUE(contrat_pap(pap, 0, sa, N));
+    EXPECT_TRUE(pap.rpap.empty());
+    EXPECT_TRUE(pap.vesp.empty());
+    EXPECT_EQ(pap.dpap.joueur, 1);
+    EXPECT_FALSE(joue_pap(pap, entame_ouest));
+    EXPECT_TRUE(pap.dpap.nosdj.empty());
+
+    ASSERT_TRUE(res_pap(pap, -1));
+    for (const int c : pap.rpap) EXPECT_EQ(contr.cfixees[c], 'E') << c;
+    ASSERT_TRUE(joue_meilleure());
+    // Once a card is played only the level may change.
+    EXPECT_FALSE(contrat_pap(pap, 0, pique, N));
+    EXPECT_FALSE(contrat_pap(pap, 0, sa, S));
+    EXPECT_EQ(pap.dpap.couleur, sa);
+    EXPECT_EQ(pap.dpap.declarant, N);
+    EXPECT_FALSE(pap.rpap.empty());
+    EXPECT_TRUE(contrat_pap(pap, 2, sa, N));
+    EXPECT_TRUE(pap.rpap.empty());
+    EXPECT_EQ(pap.niveau_choisi, 2);
+}
+
 // Each evaluation checks the set and settings as they then stand; the card
 // played stays, nothing is listed, and a later evaluation can recover.
 TEST_F(PasAPasTest, EvaluationRefuseeGardeLaCarte) {

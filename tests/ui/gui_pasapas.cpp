@@ -65,6 +65,7 @@ protected:
         ASSERT_EQ(l.size(), 1u);
         l[0]->select(ligne);
         l[0]->do_callback();
+        Fl::check();
     }
     template <class L>
     std::string label_selecteur() {
@@ -112,6 +113,29 @@ TEST_F(PagePasAPas, EntreeRefusee) {
     EXPECT_TRUE(fen->gcontr->visible());
     EXPECT_FALSE(env.pasapas);
     EXPECT_FALSE(std::filesystem::exists(fichier_pasapas));
+}
+
+// A declarer chosen after "Évaluer": the former leader's candidates and
+// values go, and the new leader is the one to play.
+TEST_F(PagePasAPas, NouveauDeclarantApresEvaluation) {
+    const std::string deal = donne_une_couleur_chacun();
+    std::memcpy(contr.cfixees, deal.data(), 52);
+    contr.eff();
+    choisit("&Statistiques/&Pasapas");
+    ASSERT_NE(fen->gpasapas, nullptr);
+    presse("Évaluer");
+    ASSERT_EQ(armees().size(), 1u);
+    EXPECT_EQ(valeurs().size(), 1u);
+
+    selectionne<SelectJoueur>(3);
+    EXPECT_EQ(label_selecteur<SelectJoueur>(), "nord");
+    EXPECT_TRUE(armees().empty());
+    EXPECT_TRUE(valeurs().empty());
+    EXPECT_STREQ(par_label<Fl_Output>(fen->gpasapas, "À jouer :")->value(), "Est");
+    presse("Évaluer");
+    ASSERT_EQ(armees().size(), 1u);
+    EXPECT_EQ(armees()[0]->pcarte->joueur(), 1);
+    EXPECT_TRUE(rec.alertes.empty());
 }
 
 TEST_F(PagePasAPas, AnalyseDUnBoutALAutre) {
