@@ -8,6 +8,7 @@
 
 #include "../generation/jeux.h"
 #include "aides.h"
+#include "garde_etat.h"
 #include "aleatoire.h"
 #include "calcstat.h"
 #include "condouv.h"
@@ -19,14 +20,8 @@ namespace {
 // Keeps the globals a statistic reads and puts them back after the test.
 class CalculeStat : public ::testing::Test {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override { graine_aleatoire(12); }
-    void TearDown() override {
-        contr = garde_;
-        nbstat = nbstat_;
-        limite = limite_;
-    }
-    Contraintes garde_ = contr;
-    int nbstat_ = nbstat, limite_ = limite;
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aleatoire.h"
 #include "cartes.h"
 #include "edition_cocos.h"
@@ -29,11 +30,8 @@ int carte(int couleur, int r) { return 13 * (3 - couleur) + 14 - r; }
 // Puts every global the statistics read back as it was.
 class Statistique : public ::testing::Test {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
-        contr_ = contr;
-        nbstat_ = nbstat;
-        limite_ = limite;
-        config_ = config;
         nos_[0] = nos[0], nos_[1] = nos[1];
         init_solveur(4);
         graine_aleatoire(7);
@@ -43,10 +41,6 @@ protected:
         config.nbthreads = 4;
     }
     void TearDown() override {
-        contr = contr_;
-        nbstat = nbstat_;
-        limite = limite_;
-        config = config_;
         nos[0] = nos_[0], nos[1] = nos_[1];
     }
 
@@ -82,9 +76,7 @@ protected:
     Deja d;
 
 private:
-    Contraintes contr_;
-    int nbstat_ = 0, limite_ = 0, nos_[2] = {0, 0};
-    Config config_;
+    int nos_[2] = {0, 0};
 };
 
 std::vector<int> copie_tabstat() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aleatoire.h"
 #include "cartes.h"
 #include "contraintes.h"
@@ -42,8 +43,8 @@ std::string donne_avec(const std::vector<std::pair<int, char>>& fixes) {
 
 class PasAPasTest : public DansRepertoireTemp {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
-        contr_ = contr, nbstat_ = nbstat, limite_ = limite, config_ = config;
         init_solveur(2);
         graine_aleatoire(11);
         config.nbthreads = 2;
@@ -54,7 +55,6 @@ protected:
         pap = PasAPas();
     }
     void TearDown() override {
-        contr = contr_, nbstat = nbstat_, limite = limite_, config = config_;
         pap = PasAPas();
     }
     void donne(const std::string& d) {
@@ -72,11 +72,6 @@ protected:
     bool joue_meilleure() { return !pap.rpap.empty() && joue_pap(pap, pap.rpap[0]); }
 
     EnregistreurAlertes rec;
-
-private:
-    Contraintes contr_;
-    int nbstat_ = 0, limite_ = 0;
-    Config config_;
 };
 
 }  // namespace

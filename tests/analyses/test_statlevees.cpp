@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aleatoire.h"
 #include "gen.h"
 #include "generateur.h"
@@ -35,10 +36,8 @@ Condouv condition(int kind, int joueur, std::vector<int> params) {
 
 class StatLevees : public ::testing::Test {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
-        contr_ = contr;
-        nbstat_ = nbstat;
-        limite_ = limite;
         threads_ = config.nbthreads;
         const std::string d = donne_une_couleur_chacun();
         contr = Contraintes();
@@ -51,9 +50,6 @@ protected:
         threads(1);
     }
     void TearDown() override {
-        contr = contr_;
-        nbstat = nbstat_;
-        limite = limite_;
         threads(threads_);
     }
     static void threads(int t) {
@@ -62,8 +58,7 @@ protected:
     }
 
 private:
-    Contraintes contr_;
-    int nbstat_ = 0, limite_ = 0, threads_ = 1;
+    int threads_ = 1;
 };
 
 }  // namespace

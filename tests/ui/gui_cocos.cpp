@@ -45,10 +45,7 @@ protected:
         contr = Contraintes();
         env = Environnement();
     }
-    void menu(const char* label) {
-        fen->menu->picked(fen->menu->find_item(label));
-        Fl::check();
-    }
+    void menu(const char* label) { choisit_menu(*fen, label); }
     void clique(Fl_Group* g, const char* label) {
         Fl_Button* b = par_label<Fl_Button>(g, label);
         ASSERT_NE(b, nullptr) << label;

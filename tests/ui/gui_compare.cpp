@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aides_gui.h"
 #include "capture.h"
 #include "condouv.h"
@@ -26,10 +27,8 @@ namespace {
 
 class PageCompare : public DansRepertoireTemp {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
-        contr_ = contr;
-        nbstat_ = nbstat;
-        limite_ = limite;
         contr = Contraintes();
         env = Environnement();
         nb_contrats = 2;
@@ -48,16 +47,8 @@ protected:
     void TearDown() override {
         fen.reset();
         Fl::check();
-        contr = contr_;
-        nbstat = nbstat_;
-        limite = limite_;
     }
-    void menu(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void menu(const char* label) { choisit_menu(*fen, label); }
     PageComparaison* page() { return static_cast<PageComparaison*>(fen->gcompare); }
     // The figures of the results panel, in column order.
     std::vector<std::string> chiffres() {
@@ -79,10 +70,6 @@ protected:
     }
     EnregistreurAlertes rec;
     std::unique_ptr<Fenetre> fen;
-
-private:
-    Contraintes contr_;
-    int nbstat_ = 0, limite_ = 0;
 };
 
 }  // namespace

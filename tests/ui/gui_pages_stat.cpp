@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aides_gui.h"
 #include "capture.h"
 #include "condouv.h"
@@ -59,10 +60,8 @@ W* seul_par_label(Fl_Group* g, const std::string& label) {
 
 class PagesStat : public DansRepertoireTemp {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
-        contr_ = contr;
-        nbstat_ = nbstat;
-        limite_ = limite;
         contr = Contraintes();
         env = Environnement();
         couleurs.assign(5, false);
@@ -78,26 +77,14 @@ protected:
     void TearDown() override {
         fen.reset();
         Fl::check();
-        contr = contr_;
-        nbstat = nbstat_;
-        limite = limite_;
     }
-    void menu(const char* label) {
-        const Fl_Menu_Item* it = fen->menu->find_item(label);
-        ASSERT_NE(it, nullptr) << label;
-        fen->menu->picked(it);
-        Fl::check();
-    }
+    void menu(const char* label) { choisit_menu(*fen, label); }
     void fixe(const std::string& donne) {
         std::copy(donne.begin(), donne.end(), contr.cfixees);
         contr.eff();
     }
     EnregistreurAlertes rec;
     std::unique_ptr<Fenetre> fen;
-
-private:
-    Contraintes contr_;
-    int nbstat_ = 0, limite_ = 0;
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aides_gui.h"
 #include "capture.h"
 #include "condouv.h"
@@ -29,9 +30,9 @@ namespace {
 
 class PagePasAPas : public DansRepertoireTemp {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
         std::filesystem::create_directory("contraintes");
-        nbstat_ = nbstat, limite_ = limite;
         nbstat = 3;
         limite = 14;
         init_solveur(1);
@@ -44,7 +45,6 @@ protected:
     void TearDown() override {
         fen.reset();
         Fl::check();
-        nbstat = nbstat_, limite = limite_;
         pap = PasAPas();
         contr = Contraintes();
     }
@@ -89,9 +89,6 @@ protected:
 
     EnregistreurAlertes rec;
     std::unique_ptr<Fenetre> fen;
-
-private:
-    int nbstat_ = 0, limite_ = 0;
 };
 
 }  // namespace

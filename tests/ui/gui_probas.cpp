@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "aides.h"
+#include "garde_etat.h"
 #include "aides_gui.h"
 #include "cartes.h"
 #include "condouv.h"
@@ -34,6 +35,7 @@ void bornes_ouvertes() {
 
 class ProbasGui : public DansRepertoireTemp {
 protected:
+    GardeEtat garde_etat_;
     void SetUp() override {
         contr = Contraintes();
         bornes_ouvertes();
@@ -48,9 +50,6 @@ protected:
         for (Fl_Window* w : autres) w->do_callback();
         fen.reset();
         Fl::check();
-        contr = garde_;
-        nbstat = nbstat_;
-        limite = limite_;
         bornes_ouvertes();
     }
     void choisit(const char* label) { choisit_menu(*fen, label); }
@@ -101,8 +100,6 @@ protected:
 
     std::unique_ptr<Fenetre> fen;
     EnregistreurAlertes rec;
-    Contraintes garde_ = contr;
-    int nbstat_ = nbstat, limite_ = limite;
 };
 
 const char* const PA = "Probabilité de A : ";
