@@ -27,10 +27,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "arguments_bench.h"
 #include "aleatoire.h"
 #include "cartes.h"
 #include "condouv.h"
@@ -56,12 +56,6 @@ int usage() {
                  "usage: bench_entames FILE NBSTAT THREADS [--limite N] [--seed N] "
                  "[--contrat NIVEAU:COULEUR:DECLARANT] [--tours K]\n");
     return 2;
-}
-
-bool entier(const char* s, long long& v) {
-    char* fin = nullptr;
-    v = std::strtoll(s, &fin, 10);
-    return *s && fin && *fin == '\0';
 }
 
 double secondes_depuis(std::chrono::steady_clock::time_point t0) {
@@ -106,12 +100,7 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    // The constraint reader gives the empty set for a file it cannot open:
-    // a mistyped name must not be measured as "no condition".
-    if (!std::ifstream(fichier)) {
-        std::fprintf(stderr, "bench_entames: %s illisible\n", fichier.c_str());
-        return 1;
-    }
+    if (!lisible("bench_entames", fichier)) return 1;
     if (nb < 1 || nb > 1000000 || threads < 1 || threads > 1000 || lim < 0 || lim > 31 ||
         tours < 1 || tours > 1000 || niveau < 0 || niveau > 7 || couleur < 0 || couleur > 4 ||
         declarant < 0 || declarant > 3)

@@ -11,9 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "arguments_bench.h"
 #include "condouv.h"
 #include "enumeration.h"
 #include "gen.h"
@@ -24,12 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string fichier = argv[1];
-    // The reader gives the empty set for a file it cannot open, which the
-    // enumeration would refuse with an alert rather than measure.
-    if (!std::ifstream(fichier)) {
-        std::fprintf(stderr, "bench_enumeration: %s illisible\n", fichier.c_str());
-        return 1;
-    }
+    if (!lisible("bench_enumeration", fichier)) return 1;
     const int threads = argc == 3 ? std::atoi(argv[2]) : 1;
     if (threads < 1 || threads > 1000) {
         std::fprintf(stderr, "bench_enumeration: THREADS de 1 à 1000\n");

@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
 #include <string>
 
+#include "arguments_bench.h"
 #include "aleatoire.h"
 #include "condouv.h"
 #include "gen.h"
@@ -28,12 +28,6 @@ int usage() {
     std::fprintf(stderr,
                  "usage: bench_generateur FILE DEALS THREADS [--limite N] [--seed N] [--print]\n");
     return 2;
-}
-
-bool entier(const char* s, long long& v) {
-    char* fin = nullptr;
-    v = std::strtoll(s, &fin, 10);
-    return *s && fin && *fin == '\0';
 }
 
 }  // namespace
@@ -59,12 +53,7 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    // The constraint reader gives the empty set for a file it cannot open:
-    // a mistyped name must not be measured as "no condition".
-    if (!std::ifstream(fichier)) {
-        std::fprintf(stderr, "bench_generateur: %s illisible\n", fichier.c_str());
-        return 1;
-    }
+    if (!lisible("bench_generateur", fichier)) return 1;
     if (nb < 0 || nb > 100000000 || threads < -1000 || threads > 1000 || lim < -1000 || lim > 1000)
         return usage();
 

@@ -18,10 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "arguments_bench.h"
 #include "aleatoire.h"
 #include "condouv.h"
 #include "gen.h"
@@ -98,10 +98,7 @@ int main(int argc, char** argv) {
             if (!lit_paires(argv[++i], couleurs_, decl)) return usage();
         } else return usage();
     }
-    if (!std::filesystem::exists(fichier)) {
-        std::fprintf(stderr, "fichier introuvable : %s\n", fichier.c_str());
-        return 2;
-    }
+    if (!lisible("bench_statistiques", fichier)) return 1;
 
     graine_aleatoire(graine);
     config.nbthreads = demandes;
