@@ -277,24 +277,31 @@ void ResCompE::draw() {
     fl_draw(res, x(), y() + 30, w(), 30, FL_ALIGN_CENTER);
 }
 
-MaTable::MaTable(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {
+bool TableCartes::dessine_commun(TableContext context, int r, int x, int y, int w, int h) {
+    if (context == CONTEXT_STARTPAGE) {
+        fl_font(FL_HELVETICA, 16);
+        return true;
+    }
+    if (context != CONTEXT_ROW_HEADER) return false;
+    if (r < 0 || r >= 13) return true;
+    fl_push_clip(x, y, w, h);
+    entete_carte(vdata[r], vvdata[r], couleur[r], x, y, w, h);
+    fl_pop_clip();
+    return true;
+}
+
+MaTable::MaTable(int x, int y, int w, int h) : TableCartes(x, y, w, h) {
     hdata[0] = "% réussite";
     end();
 }
 MaTable::~MaTable() = default;
 
 void MaTable::draw_cell(TableContext context, int r, int c, int x, int y, int w, int h) {
+    if (dessine_commun(context, r, x, y, w, h)) return;
     switch (context) {
-        case CONTEXT_STARTPAGE: fl_font(FL_HELVETICA, 16); return;
         case CONTEXT_COL_HEADER:
             fl_push_clip(x, y, w, h);
             entete_colonne(hdata[c < 4 ? c : 0], x, y, w, h);
-            fl_pop_clip();
-            return;
-        case CONTEXT_ROW_HEADER:
-            if (r < 0 || r >= 13) return;
-            fl_push_clip(x, y, w, h);
-            entete_carte(vdata[r], vvdata[r], couleur[r], x, y, w, h);
             fl_pop_clip();
             return;
         case CONTEXT_CELL: {
@@ -313,7 +320,7 @@ void MaTable::draw_cell(TableContext context, int r, int c, int x, int y, int w,
     }
 }
 
-MaaTable::MaaTable(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {
+MaaTable::MaaTable(int x, int y, int w, int h) : TableCartes(x, y, w, h) {
     static const char* const entetes[15] = {"0", "1", "2",  "3",  "4",  "5",  "6", "7",
                                             "8", "9", "10", "11", "12", "13", "E"};
     std::copy(entetes, entetes + 15, hdata);
@@ -322,18 +329,12 @@ MaaTable::MaaTable(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {
 MaaTable::~MaaTable() = default;
 
 void MaaTable::draw_cell(TableContext context, int r, int c, int x, int y, int w, int h) {
+    if (dessine_commun(context, r, x, y, w, h)) return;
     switch (context) {
-        case CONTEXT_STARTPAGE: fl_font(FL_HELVETICA, 16); return;
         case CONTEXT_COL_HEADER:
             if (c < 0 || c >= 15) return;
             fl_push_clip(x, y, w, h);
             entete_colonne(hdata[c], x, y, w, h);
-            fl_pop_clip();
-            return;
-        case CONTEXT_ROW_HEADER:
-            if (r < 0 || r >= 13) return;
-            fl_push_clip(x, y, w, h);
-            entete_carte(vdata[r], vvdata[r], couleur[r], x, y, w, h);
             fl_pop_clip();
             return;
         case CONTEXT_CELL: {

@@ -57,16 +57,28 @@ protected:
     void draw() override;
 };
 
-// The success rate of each card (with a contract): one row per card, its
-// rank and suit as the row header, one column "% réussite".
-class MaTable : public Fl_Table {
+// What the two result tables share: one row per card, its rank and suit as
+// the row header, in a 16-point font.
+class TableCartes : public Fl_Table {
 public:
-    int data[14][15] = {};
-    const char* hdata[4] = {};
     const char* vdata[13] = {};
     const char* vvdata[13] = {};
     unsigned couleur[13] = {};
     std::vector<int> cartes;  // the card index of each row
+
+    TableCartes(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {}
+
+protected:
+    // Draws the font set-up and the row headers; false for the other
+    // contexts, which the table draws itself.
+    bool dessine_commun(TableContext context, int r, int x, int y, int w, int h);
+};
+
+// The success rate of each card (with a contract): one column "% réussite".
+class MaTable : public TableCartes {
+public:
+    int data[14][15] = {};
+    const char* hdata[4] = {};
 
     MaTable(int x, int y, int w, int h);
     ~MaTable() override;
@@ -79,16 +91,12 @@ protected:
 // The tricks of each card (without a contract): per row, for k = 0 .. 13,
 // the deals with exactly k tricks (above) and with at least k (below, in
 // italics), and the expected number of tricks in the last column "E".
-class MaaTable : public Fl_Table {
+class MaaTable : public TableCartes {
 public:
     int data[13][14] = {};
     int ddata[13][14] = {};
     double esp[13] = {};
     const char* hdata[15] = {};
-    const char* vdata[13] = {};
-    const char* vvdata[13] = {};
-    unsigned couleur[13] = {};
-    std::vector<int> cartes;  // the card index of each row
 
     MaaTable(int x, int y, int w, int h);
     ~MaaTable() override;
