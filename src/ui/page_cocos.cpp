@@ -395,23 +395,33 @@ void Fenetre::cb_param(Fl_Widget* w, void* data) {
     d->pbs->redraw();
 }
 
-void Fenetre::cb_joueur(Fl_Widget* w, void* data) {
+namespace {
+
+// The seat picked in a seat list (0 Nord .. 3 Ouest), stored in the
+// condition the list belongs to and the list closed; -1 for a click that
+// selects no line.
+int prend_joueur(Fl_Widget* w, const Int_Output& d) {
     auto* l = static_cast<Fl_Select_Browser*>(w);
-    const auto* d = static_cast<Int_Output*>(data);
     const int ligne = l->value();
-    if (ligne < 1 || ligne > 4) return;
+    if (ligne < 1 || ligne > 4) return -1;
     l->hide();
-    if (Condouv* c = coco(d->no_coco)) c->joueur = ligne - 1;
-    d->pb->label(nomjoueur[ligne - 1]);
+    if (Condouv* c = coco(d.no_coco)) c->joueur = ligne - 1;
+    return ligne - 1;
+}
+
+}  // namespace
+
+void Fenetre::cb_joueur(Fl_Widget* w, void* data) {
+    const auto* d = static_cast<Int_Output*>(data);
+    const int j = prend_joueur(w, *d);
+    if (j < 0) return;
+    d->pb->label(nomjoueur[j]);
     d->pb->redraw();
 }
 
 void Fenetre::cb_ojoueur(Fl_Widget* w, void* data) {
-    auto* l = static_cast<Fl_Select_Browser*>(w);
     const auto* d = static_cast<Int_Output*>(data);
-    const int ligne = l->value();
-    if (ligne < 1 || ligne > 4) return;
-    l->hide();
-    if (Condouv* c = coco(d->no_coco)) c->joueur = ligne - 1;
-    static_cast<Fl_Output*>(d->pb)->value((std::string("  ") + nomjoueur[ligne - 1]).c_str());
+    const int j = prend_joueur(w, *d);
+    if (j < 0) return;
+    static_cast<Fl_Output*>(d->pb)->value((std::string("  ") + nomjoueur[j]).c_str());
 }
