@@ -1,5 +1,6 @@
 #include "hooks.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <iostream>
 #include <utility>
@@ -10,6 +11,13 @@ FnAlerte& f_alerte() {
     static FnAlerte f = [](const std::string& m) { std::cerr << m << '\n'; };
     return f;
 }
+
+FnDemander& f_demander() {
+    static FnDemander f = [](const std::string&) { return false; };
+    return f;
+}
+
+std::atomic<long> alertes_montrees{0};
 
 FnChoisir& f_choisir() {
     static FnChoisir f = [](const std::string&, const std::string&, const std::string&) {
@@ -25,7 +33,14 @@ FnExecuter& f_executer() {
 
 }  // namespace
 
-void alerte(const std::string& message) { f_alerte()(message); }
+void alerte(const std::string& message) {
+    ++alertes_montrees;
+    f_alerte()(message);
+}
+
+bool demander(const std::string& question) { return f_demander()(question); }
+
+long nombre_alertes() { return alertes_montrees; }
 
 std::string choisir_fichier(const std::string& titre, const std::string& motif,
                             const std::string& initial) {
@@ -35,5 +50,6 @@ std::string choisir_fichier(const std::string& titre, const std::string& motif,
 int executer(const std::string& commande) { return f_executer()(commande); }
 
 FnAlerte lie_alerte(FnAlerte f) { return std::exchange(f_alerte(), std::move(f)); }
+FnDemander lie_demander(FnDemander f) { return std::exchange(f_demander(), std::move(f)); }
 FnChoisir lie_choisir_fichier(FnChoisir f) { return std::exchange(f_choisir(), std::move(f)); }
 FnExecuter lie_executer(FnExecuter f) { return std::exchange(f_executer(), std::move(f)); }

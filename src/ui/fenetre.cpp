@@ -1,6 +1,7 @@
 #include "fenetre.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
 
 #include <iostream>
 #include <utility>
@@ -75,6 +76,21 @@ const std::vector<EntreeMenu>& entrees_menu() {
     return entrees;
 }
 
+// Every entry first takes the field being edited; a refusal there stops it.
+void cb_entree(Fl_Widget* barre, void* entree) {
+    const auto* e = static_cast<const EntreeMenu*>(entree);
+    if (!prend_saisie()) return;
+    Fenetre* f = dynamic_cast<Fenetre*>(barre->window());
+    e->callback(barre, e->avec_fenetre ? f : nullptr);
+}
+
+// The frame's close button hides the window without saving. Escape comes
+// here too, but users press it to close a list or a form: it does nothing.
+void cb_fermeture(Fl_Widget* w, void*) {
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    w->hide();
+}
+
 // Adds widgets to g, then gives the current group back to whoever had it:
 // the page builders call ajoute_menu while their own group is open.
 template <class F>
@@ -104,6 +120,7 @@ Fenetre::Fenetre(int w, int h, const char* title) : Fl_Double_Window(w, h, title
     this->h = h;
     if (xm == 0) calcule_metriques();
     color(couleur_fenetre);
+    callback(cb_fermeture);
     ajoute_menu();
     ajoute_titre(titre);
     resizable(btitre);
@@ -123,7 +140,7 @@ void Fenetre::ajoute_menu() {
     dans(this, [this] {
         menu = new BarreMenu(0, 0, w, 28);
         for (const EntreeMenu& e : entrees_menu())
-            menu->add(e.label, e.shortcut, e.callback, e.avec_fenetre ? this : nullptr);
+            menu->add(e.label, e.shortcut, cb_entree, const_cast<EntreeMenu*>(&e));
     });
     redraw();
 }
@@ -197,10 +214,18 @@ bool enregistre_perso() {
 }
 
 void Fenetre::cb_quit(Fl_Widget*, void* fenetre) {
-    // The writer has alerted when the set could not be saved; the user asked
-    // to leave all the same.
-    enregistre_perso();
+    // The writer has alerted when the set could not be saved: the set would
+    // be lost, so the user decides.
+    if (!enregistre_perso() && !demander("Quitter sans enregistrer ?")) return;
     static_cast<Fenetre*>(fenetre)->hide();
+}
+
+bool prend_saisie() {
+    auto* champ = dynamic_cast<Fl_Input_*>(Fl::focus());
+    if (!champ || champ->readonly() || !champ->changed()) return true;
+    const long avant = nombre_alertes();
+    champ->do_callback();
+    return nombre_alertes() == avant;
 }
 
 void Fenetre::cb_ini(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->initialise(); }

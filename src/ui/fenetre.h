@@ -237,6 +237,13 @@ std::unique_ptr<Fenetre> demarre();
 // demarre calls it first.
 void textes_francais();
 
+// Takes what is typed in the field being edited (the one with the keyboard
+// focus), as Enter would: a menu entry, a shortcut or a button that takes no
+// focus leaves the field as it is, and what runs must be what the screen
+// shows. False when taking it raised an alert (a value refused, a warning):
+// the action that asked should not run, so that the user sees why.
+bool prend_saisie();
+
 // Writes the current set to "contraintes/perso" as the program quits.
 // Conditions left without a kind at the end of the list are not written.
 // False when the file could not be written (the writer has alerted).

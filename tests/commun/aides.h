@@ -77,6 +77,25 @@ private:
     FnExecuter ancien_;
 };
 
+// Answers the yes/no questions with the answers given, one per call ("Non"
+// once they run out), and records the questions asked.
+class ReponsesQuestions {
+public:
+    explicit ReponsesQuestions(std::vector<bool> reponses = {}) : reponses_(std::move(reponses)) {
+        ancien_ = lie_demander([this](const std::string& q) {
+            questions.push_back(q);
+            return suivante_ < reponses_.size() && reponses_[suivante_++];
+        });
+    }
+    ~ReponsesQuestions() { lie_demander(ancien_); }
+    std::vector<std::string> questions;
+
+private:
+    std::vector<bool> reponses_;
+    std::size_t suivante_ = 0;
+    FnDemander ancien_;
+};
+
 // Answers the file chooser with the paths given, one per call ("" once
 // they run out, as a cancelled chooser), and records the titles and
 // default paths it was asked with.

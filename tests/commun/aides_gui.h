@@ -62,3 +62,99 @@ inline void choisit_ligne(Fl_Select_Browser* l, int ligne) {
     l->do_callback();
     Fl::check();
 }
+
+// --- events as a user makes them ---------------------------------------------
+// These go through the window as the X server's events do: the toolkit finds
+// the widget under the pointer (or the one with the focus, for keys), so a
+// widget lying over another takes the click, and a key a menu entry answers
+// reaches the menu only when no widget takes it first. Coordinates are the
+// window's, as the widgets' own x() and y() are.
+
+// The pointer moves to (x, y) of window f.
+inline void survole(Fl_Window* f, int x, int y) {
+    Fl::e_x = x;
+    Fl::e_y = y;
+    Fl::e_x_root = f->x_root() + x;
+    Fl::e_y_root = f->y_root() + y;
+    Fl::e_state = 0;
+    Fl::handle(FL_MOVE, f);
+}
+
+// A press and release of the left button at (x, y) of window f.
+inline void clic(Fl_Window* f, int x, int y) {
+    survole(f, x, y);
+    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+    Fl::e_clicks = 0;
+    Fl::e_is_click = 1;
+    Fl::e_state = FL_BUTTON1;
+    Fl::handle(FL_PUSH, f);
+    Fl::e_state = 0;
+    Fl::handle(FL_RELEASE, f);
+    Fl::check();
+}
+
+// A click in the middle of widget w, in its window.
+inline void clic_sur(Fl_Widget* w) {
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(w->window(), nullptr);
+    clic(w->window(), w->x() + w->w() / 2, w->y() + w->h() / 2);
+}
+
+// A key pressed with the modifiers etat (FL_CTRL, FL_ALT, FL_SHIFT…) while
+// the pointer stays where it is: cle is the key's lower-case symbol and
+// texte what it types.
+inline void touche(Fl_Window* f, int cle, int etat = 0, const char* texte = "") {
+    static char tampon[8];
+    std::strncpy(tampon, texte, sizeof tampon - 1);
+    tampon[sizeof tampon - 1] = '\0';
+    Fl::e_keysym = cle;
+    Fl::e_state = etat;
+    Fl::e_text = tampon;
+    Fl::e_length = static_cast<int>(std::strlen(tampon));
+    Fl::handle(FL_KEYBOARD, f);
+    Fl::e_state = 0;
+    Fl::check();
+}
+
+// Types texte, one key a character, into whatever has the focus.
+inline void tape(Fl_Window* f, const char* texte) {
+    for (const char* c = texte; *c; ++c) {
+        const char lettre[2] = {*c, '\0'};
+        touche(f, static_cast<unsigned char>(*c), 0, lettre);
+    }
+}
+
+// Clicks in a text field, selects all it holds and types texte over it
+// (without Enter).
+inline void remplace_texte(Fl_Widget* champ, const char* texte) {
+    clic_sur(champ);
+    Fl_Window* f = champ->window();
+    touche(f, 'a', FL_CTRL, "\x01");
+    touche(f, FL_BackSpace, 0, "\b");
+    tape(f, texte);
+}
+
+// The mouse wheel turned by dy notches (positive: down) over (x, y).
+inline void molette(Fl_Window* f, int x, int y, int dy) {
+    survole(f, x, y);
+    Fl::e_dx = 0;
+    Fl::e_dy = dy;
+    Fl::handle(FL_MOUSEWHEEL, f);
+    Fl::check();
+}
+
+// The layout of a screen of largeur × hauteur pixels, as the program computes
+// it at start on such a screen, for the life of the object; the main window
+// for it is largeur × (hauteur − 12), as at start.
+class EcranSimule {
+public:
+    EcranSimule(int largeur, int hauteur) { calcule_metriques(largeur, hauteur); }
+    ~EcranSimule() { calcule_metriques(); }
+    EcranSimule(const EcranSimule&) = delete;
+    EcranSimule& operator=(const EcranSimule&) = delete;
+};
+
+// Whether (x, y) of window f lies inside what the window shows.
+inline bool dans_fenetre(Fl_Window* f, int x, int y) {
+    return x >= 0 && y >= 0 && x < f->w() && y < f->h();
+}
