@@ -1,7 +1,10 @@
 #include "edition_cocos.h"
 
+#include <algorithm>
 #include <cstddef>
 
+#include "formule.h"
+#include "generateur.h"
 #include "hooks.h"
 #include "interventions.h"
 #include "ouvertures.h"
@@ -156,6 +159,36 @@ bool verifie_kinds(const Contraintes& c) {
     const int i = coco_sans_kind(c);
     if (i >= 0) alerte(alerte_coco_non_definie(i));
     return i < 0;
+}
+
+std::string alerte_formule_postfixe(const std::string& f) {
+    return "Formule « " + f +
+           " » refusée : un opérateur n'y trouve pas ses termes. Les formules sont postfixées, "
+           "chaque opérateur après ses termes : ab&c| se lit (a et b) ou c, a!b& se lit (non a) "
+           "et b. La formule précédente est gardée.";
+}
+
+std::string refus_formules(const Contraintes& c, bool avec_calculs) {
+    const std::size_t nr = std::min<std::size_t>(c.cocos.size(), max_lettres);
+    const std::size_t nk = avec_calculs ? std::min<std::size_t>(c.calculs.size(), max_lettres) : 0;
+    const std::string suite =
+        " » incomplet : un opérateur n'y trouve pas ses termes (formule postfixée, par exemple "
+        "ab&c|) ; aucune donne tirée";
+    const bool contexte_lu = a_contexte(c) && (avec_calculs || nr > 0);
+    if (contexte_lu && !formule_complete(c.con, nr, nk)) return "Contexte « " + c.con + suite;
+    if (avec_calculs)
+        for (std::size_t i = 0; i < nk; ++i)
+            if (!formule_complete(c.calculs[i].alg, nr, nk))
+                return std::string("Calcul ") + static_cast<char>('A' + i) + " (" +
+                       c.calculs[i].nom + ") « " + c.calculs[i].alg + suite;
+    return "";
+}
+
+bool verifie_tirage(const Contraintes& c, bool avec_calculs) {
+    if (!verifie_kinds(c)) return false;
+    const std::string refus = refus_formules(c, avec_calculs);
+    if (!refus.empty()) alerte(refus);
+    return refus.empty();
 }
 
 bool formules_a_modifier(const Contraintes& c, int n) {

@@ -54,6 +54,22 @@ int coco_sans_kind(const Contraintes& c);
 // met, and drawing for it would spend the whole budget for nothing.
 bool verifie_kinds(const Contraintes& c);
 
+// The alert that refuses formula f as it is typed when an operator of it
+// finds too few values (formule_complete): formulas are postfix, and it says
+// so with an example; the formula in force is kept.
+std::string alerte_formule_postfixe(const std::string& f);
+// Why no deal may be drawn for c's formulas, "" when they may: the first
+// formula read for the draw in which an operator finds too few values,
+// named. Without calculations (the generator and the trick, lead and
+// step-by-step statistics) only the context is read, over the conditions,
+// and only when there are conditions; with them (the counts of the
+// calculations) the context and every calculation are read over the
+// conditions and the calculations.
+std::string refus_formules(const Contraintes& c, bool avec_calculs);
+// verifie_kinds, then the formulas (refus_formules): the first refusal is
+// alerted and false returned. Called before deals are drawn for c.
+bool verifie_tirage(const Contraintes& c, bool avec_calculs);
+
 // Whether deleting condition n of c leaves a formula to rewrite: the context
 // (unless it is "" or "Non") or a calculation names condition n or a later
 // one, whose letters all move up by one.

@@ -49,3 +49,21 @@ bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<
 bool traite(const bool* r, std::size_t n, const std::string& f) {
     return evalue(r, r ? n : 0, f, nullptr);
 }
+
+bool formule_complete(const std::string& f, std::size_t nr, std::size_t nk) {
+    std::size_t h = 0;
+    for (const char ch : f) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c >= 'a' && c <= 'z') {
+            if (static_cast<std::size_t>(c - 'a') < nr) ++h;
+        } else if (c >= 'A' && c <= 'Z') {
+            if (static_cast<std::size_t>(c - 'A') < nk) ++h;
+        } else if (c == '&' || c == '|') {
+            if (h < 2) return false;
+            --h;
+        } else if (c == '!') {
+            if (h < 1) return false;
+        }
+    }
+    return true;
+}

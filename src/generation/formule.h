@@ -21,3 +21,10 @@ bool traite(const std::vector<bool>& r, const std::string& f);
 bool traite(const bool* r, std::size_t n, const std::string& f);
 // The same, where upper-case letters read the calculation results k.
 bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<bool>& k);
+
+// Whether every "&", "|" and "!" of f finds the values it needs when f is
+// read as traite reads it over nr condition results and nk calculation
+// results (nk 0: the form without calculations): letters beyond them are
+// skipped, as there. A formula that leaves several values, or none, is
+// complete: traite decides it by the first, or gives false.
+bool formule_complete(const std::string& f, std::size_t nr, std::size_t nk = 0);
