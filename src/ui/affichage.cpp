@@ -34,6 +34,15 @@ std::string texte_pied(std::int64_t tries, std::size_t n, int secondes, double c
     return o.str();
 }
 
+std::string texte_serie_courte(std::size_t n, int demandees, std::int64_t tries) {
+    std::ostringstream o;
+    o << n << " donne" << (n > 1 ? "s" : "") << " tirée" << (n > 1 ? "s" : "") << " sur "
+      << demandees << " demandée" << (demandees > 1 ? "s" : "") << " en " << tries
+      << " tirages : la limite est atteinte. Vérifiez les contraintes ou augmentez la limite "
+         "(Générateur > Options).";
+    return o.str();
+}
+
 std::string refus_affichage(int nb_d, int limite) {
     if (limite > 31) return "limite ne doit pas dépasser 31";
     if (limite < 0) return "limite ne doit pas être négative";
@@ -122,9 +131,13 @@ void Fenetre::affiche() {
     int echecs = 0;
     EtatSolveur premier_echec;
     Fl_Scroll* nouveau = nullptr;
+    std::int64_t tries = 0;
     try {
-        std::int64_t tries = 0;
+        // The generator alerts only when it refuses the set, before any
+        // try: the series on screen and the open page then stay as they are.
+        const long alertes = nombre_alertes();
         tirees = boucle(nb_d, contr, limite, &tries);
+        if (nombre_alertes() != alertes) return;
         const std::size_t n = tirees.size();
         vtable = serie.vtable;
         vresupar = serie.vresupar;
@@ -215,6 +228,7 @@ void Fenetre::affiche() {
     scroll->show();
     redraw();
 
+    if (donnes.size() < static_cast<std::size_t>(nb_d)) alerte(texte_serie_courte(donnes.size(), nb_d, tries));
     if (echecs > 0)
         alerte("Tableau DDS non calculé pour " + std::to_string(echecs) + " donne(s) : " +
                texte_erreur(premier_echec));

@@ -14,6 +14,10 @@ class Fl_Window;
 // seconds (the stream's default format, six significant digits at most).
 std::string texte_pied(std::int64_t tries, std::size_t n, int secondes, double cpu);
 
+// The alert of a series that ends short: n deals drawn of the demandees
+// asked, within tries, and what to do about it.
+std::string texte_serie_courte(std::size_t n, int demandees, std::int64_t tries);
+
 // The largest deal count the display takes: each deal costs it about 8 KB
 // of widgets (a million deals would not fit in memory), and, with tables,
 // solver time while the window waits.

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <regex>
 #include <string>
@@ -20,6 +21,7 @@
 #include "aides.h"
 #include "aides_gui.h"
 #include "echec_allocation.h"
+#include "edition_cocos.h"
 #include "condouv.h"
 #include "configuration.h"
 #include "fenetre.h"
@@ -300,6 +302,30 @@ TEST_F(AffichageGui, RefusedOptionsLeaveThePreviousSeries) {
         EXPECT_TRUE(avant->visible());
         EXPECT_EQ(donnes.size(), 7u);
     }
+    // A set the generator refuses replaces nothing either: the series stays,
+    // and so does the constraint page the user is working on.
+    nb_d = 7;
+    limite = 29;
+    const Contraintes bon = contr;
+    const std::vector<std::pair<std::function<void()>, std::string>> ensembles = {
+        {[] { contr.cocos.push_back(Condouv{kind_non_choisi, 2, {}}); },
+         alerte_coco_non_definie(0)},
+        {[] { std::fill(contr.cfixees, contr.cfixees + 14, 'S'); },
+         "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée"},
+    };
+    for (const auto& [prepare, alerte] : ensembles) {
+        contr = bon;
+        prepare();
+        fen->changer_contraintes();
+        rec.alertes.clear();
+        fen->affiche();
+        Fl::check();
+        EXPECT_EQ(rec.alertes, Alertes({alerte}));
+        EXPECT_EQ(fen->scroll, avant);
+        EXPECT_TRUE(fen->gcontr->visible_r()) << alerte;
+        EXPECT_EQ(donnes.size(), 7u);
+    }
+    contr = bon;
     EXPECT_EQ(refus_affichage(10000, 31), "");
     // 31 is the largest budget allowed.
     rec.alertes.clear();
@@ -374,6 +400,9 @@ TEST_F(AffichageGui, NoDealGivesTheFooterAlone) {
     EXPECT_EQ(a.pied->y(), 38);
     EXPECT_EQ(std::string(a.pied->value()).rfind("16 tirages pour 0 donnes en ", 0), 0u)
         << a.pied->value();
+    EXPECT_EQ(rec.alertes, Alertes({"0 donne tirée sur 7 demandées en 16 tirages : la limite est "
+                                    "atteinte. Vérifiez les contraintes ou augmentez la limite "
+                                    "(Générateur > Options)."}));
 }
 
 TEST_F(AffichageGui, TheDisplayClearsTheOpenPageFirst) {
