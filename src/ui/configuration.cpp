@@ -24,9 +24,11 @@ void cb_nbthr(Fl_Widget* input, void* data) {
     Config& cfg = *static_cast<Config*>(data);
     auto* champ = static_cast<Fl_Input*>(input);
     const int n = entier_champ(champ->value());
-    if (n < 1) {
-        // The generator shares its budget among the threads: keep the count in force.
-        alerte("le nombre de threads doit être au moins 1");
+    // The generator shares its budget among the threads, and a count past
+    // any machine's (4294967296 read as the largest int) is a typing slip:
+    // keep the count in force.
+    if (n < 1 || n > nb_threads_max) {
+        alerte("le nombre de threads doit être compris entre 1 et " + std::to_string(nb_threads_max));
         champ->value(std::to_string(cfg.nbthreads).c_str());
         return;
     }

@@ -520,12 +520,13 @@ TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
     EXPECT_EQ(lit_fichier("dralen.ini"),
               "#commande du lecteur pdf\nevince --page-label=1\n#nombre de threads\n2\n#debug\n0\n");
 
-    // Below 1, or no number at all: refused, the count in force stays everywhere.
-    for (const char* refuse : {"0", "-4", "abc"}) {
+    // Below 1, above 1024, or no number at all: refused, the count in force
+    // stays everywhere.
+    for (const char* refuse : {"0", "-4", "abc", "1025", "4294967296"}) {
         rec.alertes.clear();
         thr->value(refuse);
         thr->do_callback();
-        EXPECT_EQ(rec.alertes, Alertes({"le nombre de threads doit être au moins 1"})) << refuse;
+        EXPECT_EQ(rec.alertes, Alertes({"le nombre de threads doit être compris entre 1 et 1024"})) << refuse;
         EXPECT_EQ(config.nbthreads, 2);
         EXPECT_STREQ(thr->value(), "2");
         EXPECT_EQ(threads_solveur(), 1);
