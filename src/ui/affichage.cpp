@@ -74,7 +74,8 @@ Fl_Window* options() {
     nom->callback(cb_nomserie);
     nom->when(FL_WHEN_CHANGED);
 
-    auto* nombre = new Fl_Int_Input(0, nom->y() + 33, 30, 25, "Nombre de donnes : ");
+    // Wide enough for the largest count taken, 10000.
+    auto* nombre = new Fl_Int_Input(0, nom->y() + 33, 60, 25, "Nombre de donnes : ");
     nombre->resize(x_champ(*nombre), nombre->y(), nombre->w(), nombre->h());
     nombre->value(std::to_string(nb_d).c_str());
     nombre->callback(cb_nbdonnes, &nb_d);
