@@ -3,6 +3,7 @@
 // the alerts in order; the kind check before drawing; the texts of a row.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -43,49 +44,88 @@ bool dans(const std::map<int, std::set<int>>& m, int cle, int v, bool absent) {
     return it == m.end() ? absent : it->second.count(v) > 0;
 }
 
-// The editor's table of responses, written out here on its own: response ->
-// the openings it may follow (a response absent follows any).
-const std::map<int, std::set<int>> reponses_admises = {
-    {13, {10, 11}}, {14, {13}}, {20, {10, 14}}, {21, {12, 13, 14}}, {22, {12, 14}}, {23, {13}},
-    {24, {10, 11}}, {30, {24}}, {33, {14}},     {34, {10, 11, 14, 24}}, {43, {13}}};
 // The openings whose test reads each particularité other than none.
 const std::map<int, std::set<int>> particularites_lues = {
     {1214, {10, 11, 12, 13, 100, 200}}, {1819, {10, 11, 12, 13, 100, 200}}, {10, {14}},
     {20, {20, 21}}};
 
+// The two parameters that go in pairs in each kind, and whether a pair of
+// their values has a rule (so that a set asking for it can be dealt).
+struct Paire {
+    int kind, a, b;
+    std::function<bool(int, int)> regle;
+};
+bool sous(int par, int sur) { return par >= 10 && sur >= par; }
+const std::vector<Paire> paires = {
+    {0, 1, 2, [](int o, int q) { return ouverture_definie(o, q) && (q == 0 || dans(particularites_lues, q, o, false)); }},
+    {1, 1, 2, [](int o, int r) { return repo_definie(o, r); }},
+    {2, 0, 1, [](int p, int s) { return !sous(p, s) && intervention_definie(p, s); }},
+    {3, 1, 2, [](int nature, int couleur) { return nature != 3 || couleur != 5; }},
+};
+
 }  // namespace
 
 TEST(VerifieCoco, EveryPairOfTheBiddingKindsBothWays) {
-    for (int o : codes(1, 1))
-        for (int r : codes(1, 2)) {
-            // The response picked: the table, then the rules; the opening: the rules.
-            const bool table = dans(reponses_admises, r, o, true);
-            EXPECT_EQ(essaie(cond(1, {0, o, 11}), 2, r), refus(table && repo_definie(o, r))) << o << r;
-            EXPECT_EQ(essaie(cond(1, {10, 10, r}), 1, o), refus(repo_definie(o, r))) << o << r;
-        }
-    for (int p : codes(2, 0))
-        for (int s : codes(2, 1)) {
-            // A call not higher than the opening is impossible whichever was picked.
-            const bool sous = p >= 10 && s >= p;
-            const bool part = p == 8 ? s >= 10 && s <= 13 : s < 30;
-            EXPECT_EQ(essaie(cond(2, {p, 10}), 1, s),
-                      sous ? Alertes({I, C}) : refus(part && intervention_definie(p, s))) << p << s;
-            EXPECT_EQ(essaie(cond(2, {0, s}), 0, p),
-                      sous ? Alertes({I, C}) : refus(intervention_definie(p, s))) << p << s;
-        }
-    for (int o : codes(0, 1))
-        for (int q : codes(0, 2)) {
-            const bool table = (q != 1214 && q != 1819 && q != 20) || (q == 20 && o >= 20 && o <= 21) ||
-                               (q != 20 && (o <= 13 || o == 100));
-            const bool regle = ouverture_definie(o, q) && (q == 0 || dans(particularites_lues, q, o, false));
-            EXPECT_EQ(essaie(cond(0, {0, o, 0}), 2, q), refus(table && regle)) << o << " " << q;
-            EXPECT_EQ(essaie(cond(0, {0, 10, q}), 1, o), refus(regle)) << o << " " << q;
-        }
-    // The cases users meet first.
-    EXPECT_EQ(essaie(cond(2, {12, 10}), 1, 11), Alertes{});
-    EXPECT_EQ(essaie(cond(2, {8, 10}), 1, 14), Alertes{C});
-    EXPECT_EQ(essaie(cond(1, {0, 12, 20}), 2, 14), Alertes{C});
-    EXPECT_EQ(essaie(cond(0, {0, 20, 20}), 1, 21), Alertes{});  // 2 ♦ exists game-forcing only
+    int paires_admises = 0;
+    for (const Paire& p : paires) {
+        const std::vector<int> debut = valeurs_initiales(conditions[p.kind]);
+        for (int x : codes(p.kind, p.a))
+            for (int y : codes(p.kind, p.b)) {
+                const bool regle = p.regle(x, y);
+                paires_admises += regle;
+                Condouv c = cond(p.kind, debut);
+                c.params[p.a] = x;
+                const Alertes refus_attendu = regle ? Alertes{} : p.kind == 2 && sous(x, y) ? Alertes{I, C} : Alertes{C};
+                EXPECT_EQ(essaie(c, p.b, y), refus_attendu) << p.kind << " " << x << " " << y;
+                c.params[p.a] = debut[p.a];
+                c.params[p.b] = y;
+                EXPECT_EQ(essaie(c, p.a, x), refus_attendu) << p.kind << " " << x << " " << y;
+                // Built from a new condition in either order: the pair is stored
+                // exactly when it has a rule, and only what is stored has one.
+                for (const bool a_dabord : {true, false}) {
+                    Condouv n = cond(p.kind, debut);
+                    EnregistreurAlertes rec;
+                    const bool premier = a_dabord ? donne_valeur(n, p.a, x) : donne_valeur(n, p.b, y);
+                    EXPECT_TRUE(p.regle(n.params[p.a], n.params[p.b]));
+                    const bool second = a_dabord ? donne_valeur(n, p.b, y) : donne_valeur(n, p.a, x);
+                    EXPECT_TRUE(p.regle(n.params[p.a], n.params[p.b]));
+                    EXPECT_EQ(n.params[p.a] == x && n.params[p.b] == y, regle) << p.kind << " " << x << " " << y;
+                    if (regle) EXPECT_TRUE(premier && second && rec.alertes.empty()) << p.kind << " " << x << " " << y;
+                    EXPECT_EQ(rec.alertes.empty(), premier && second);
+                }
+            }
+    }
+    EXPECT_EQ(paires_admises, 41 + 26 + 39 + 19);
+}
+
+TEST(DonneValeur, TheOtherValueOfThePairMovesToTheFirstThatHasARule) {
+    struct Cas {
+        Condouv avant;
+        int k, v;
+        std::vector<int> apres;
+        Alertes alertes;
+    };
+    const Cas cas[] = {
+        {cond(1, {0, 10, 11}), 2, 14, {0, 13, 14}, {}},  // 1SA answers 1 ♠ only
+        {cond(1, {0, 10, 11}), 1, 14, {0, 14, 20}, {}},
+        {cond(1, {0, 12, 22}), 1, 14, {0, 14, 22}, {}},  // a pair with a rule stays
+        {cond(0, {0, 0, 0}), 2, 20, {0, 20, 20}, {}},    // game forcing from 2 ♣
+        {cond(0, {0, 0, 0}), 1, 21, {0, 21, 20}, {}},    // 2 ♦ exists game forcing only
+        {cond(0, {0, 13, 1214}), 1, 22, {0, 22, 0}, {}},
+        {cond(2, {12, 10}), 1, 12, {0, 12}, {}},         // nothing higher than 1 ♥ overcalls it but a pass
+        {cond(2, {0, 10}), 1, 33, {0, 33}, {}},
+        {cond(2, {0, 10}), 0, 10, {0, 10}, {I, C}},      // 1 ♣ overcalls no opening
+        {cond(3, {0, 0, 5, 0, 36}), 1, 3, {0, 3, 0, 0, 36}, {}},
+        {cond(6, {0, 0}), 0, 4, {0, 0}, {C}},
+        {cond(13, {2, 99}), 1, 5, {2, 5}, {}},
+    };
+    for (const Cas& x : cas) {
+        Condouv c = x.avant;
+        EnregistreurAlertes rec;
+        EXPECT_EQ(donne_valeur(c, x.k, x.v), x.alertes.empty());
+        EXPECT_EQ(c.params, x.apres) << x.avant.id_condition << " " << x.k << " " << x.v;
+        EXPECT_EQ(rec.alertes, x.alertes);
+    }
 }
 
 TEST(VerifieCoco, OtherKindsAcceptEveryValueButSupportWithoutSuitAndLongestNotrump) {

@@ -84,22 +84,24 @@ protected:
     std::unique_ptr<Fenetre> fen;
 };
 
-// Picks in the row of a new condition of a kind, and the alerts each gives.
+// Picks in the row of a new condition of a kind, the alerts each gives and
+// the values the condition holds after it (none: unchanged).
 struct Choix {
     int param, v;
-    Alertes alertes;  // none: accepted
+    Alertes alertes;
+    std::vector<int> apres;
 };
 
 }  // namespace
 
 TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
     const std::vector<std::pair<int, std::vector<Choix>>> lignes = {
-        // A balanced range on a pass reads nothing: refused, then given to 1 ♥.
-        {0, {{2, 1214, {C}}, {1, 12, {}}, {2, 1214, {}}}},
-        // 1 ♠ – 1SA is reached through a response that has a rule after both.
-        {1, {{2, 14, {C}}, {1, 13, {C}}, {2, 20, {}}, {1, 13, {}}, {2, 14, {}}}},
-        {2, {{0, 12, {}}, {1, 12, {I, C}}, {1, 11, {}}}},
-        {3, {{1, 3, {C}}, {3, 10, {}}, {4, 30, {}}}},
+        // A balanced range on a pass reads nothing: the opening moves to 1 ♣.
+        {0, {{2, 1214, {}, {0, 10, 1214}}, {1, 12, {}, {0, 12, 1214}}, {1, 21, {}, {0, 21, 20}}}},
+        // 1SA answers 1 ♠ only, and 1SA is not answered 1SA.
+        {1, {{2, 14, {}, {0, 13, 14}}, {1, 14, {}, {0, 14, 20}}, {2, 34, {}, {0, 14, 34}}}},
+        {2, {{0, 12, {}, {12, 10}}, {0, 10, {I, C}}, {1, 12, {}, {0, 12}}, {0, 13, {}, {13, 12}}}},
+        {3, {{1, 3, {}, {0, 3, 0, 0, 36}}, {3, 10, {}, {0, 3, 0, 10, 36}}, {4, 30, {}, {0, 3, 0, 10, 30}}}},
         {4, {{0, 12, {}}}}, {5, {{0, 1, {}}}}, {6, {{0, 4, {C}}, {1, 2, {}}}},
         {7, {{2, 1, {}}}}, {8, {{1, 3, {}}}}, {9, {{4, 13, {}}}}, {10, {{2, 4, {}}}},
         {11, {{2, 1000, {}}}}, {12, {{1, 11, {}}}}, {13, {{1, 6, {}}}},
@@ -122,21 +124,25 @@ TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
         EXPECT_EQ(contr.cocos[n].params, valeurs_initiales(kind));
         Fl_Group* params = groupe_params(fen->gcocos);
         ASSERT_NE(params, nullptr);
-        EXPECT_EQ(boutons(params), kind.params) << k;
+        // The buttons show the values the condition holds.
+        const auto textes = [&kind](const std::vector<int>& v) {
+            std::vector<std::string> t;
+            for (std::size_t i = 0; i < v.size(); ++i) t.push_back(kind.nombrutchoix(static_cast<int>(i), v[i]));
+            return t;
+        };
+        EXPECT_EQ(boutons(params), textes(valeurs_initiales(kind))) << k;
         for (const Choix& x : choix) {
             const std::vector<int> avant = contr.cocos[n].params;
-            const std::vector<std::string> textes = boutons(params);
             rec.alertes.clear();
             choisit_valeur(params, x.param, x.v);
             EXPECT_EQ(rec.alertes, x.alertes) << k << " " << x.param << " " << x.v;
-            std::vector<int> apres = avant;
-            if (x.alertes.empty()) {
-                apres[x.param] = x.v;
-                EXPECT_EQ(boutons(params)[x.param], kind.nombrutchoix(x.param, x.v));
-            } else {
-                EXPECT_EQ(boutons(params), textes);
+            std::vector<int> apres = x.apres;
+            if (apres.empty()) {
+                apres = avant;
+                if (x.alertes.empty()) apres[x.param] = x.v;
             }
-            EXPECT_EQ(contr.cocos[n].params, apres);
+            EXPECT_EQ(contr.cocos[n].params, apres) << k << " " << x.param << " " << x.v;
+            EXPECT_EQ(boutons(params), textes(apres)) << k;
         }
     }
     // The context asks for one of them at least.
@@ -278,7 +284,7 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
     choisit_ligne(liste(fen->gmodif, 4), 3);
     EXPECT_EQ(contr.cocos[0].joueur, 2);
     EXPECT_STREQ(sorties.at(1)->value(), "  Sud");
-    choisit_valeur(params, 1, 13);
+    choisit_valeur(params, 0, 10);  // 1 ♣ overcalls no opening
     EXPECT_EQ(rec.alertes, (Alertes{I, C}));
     EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{12, 10}));
 
