@@ -63,13 +63,6 @@ bool paire_admise(int kind, int x, int y) {
     }
 }
 
-// The refusal of the pair (x, y), alerted: an overcall not higher than the
-// opening says so first.
-void refuse_paire(int kind, int x, int y) {
-    if (kind == kind_intervention && sous_ouverture(x, y)) alerte(alerte_intervention_impossible);
-    alerte(alerte_condition_impossible);
-}
-
 // Whether the check has the values it compares: a known kind, a parameter of
 // it, and as many values as the kind has parameters.
 bool comparable(const Condouv& coco, int k) {
@@ -93,7 +86,9 @@ bool verifie_coco(const Condouv& coco, int k, int v) {
     const int x = k == a ? v : coco.params[a];
     const int y = k == b ? v : coco.params[b];
     if (paire_admise(id, x, y)) return true;
-    refuse_paire(id, x, y);
+    // An overcall not higher than the opening says so first.
+    if (id == kind_intervention && sous_ouverture(x, y)) alerte(alerte_intervention_impossible);
+    alerte(alerte_condition_impossible);
     return false;
 }
 

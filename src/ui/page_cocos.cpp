@@ -27,7 +27,6 @@ namespace {
 constexpr Fl_Color couleur_bande = 79;
 constexpr Fl_Color couleur_choix = 68;
 constexpr Fl_Color couleur_texte_choix = 255;
-constexpr Fl_Color couleur_bouton_param = 159;
 // The kind lists are wide enough for "comparaison couleurs" beside their
 // scrollbar: at 150 pixels the longer names were cut.
 constexpr int largeur_liste_kinds = 190;
@@ -184,10 +183,6 @@ void montre_page(Fenetre& f) {
     f.redraw();
 }
 
-}  // namespace
-
-namespace {
-
 // The frame a browser draws: FL_DOWN_BOX when it is given none.
 Fl_Boxtype cadre_liste(const Fl_Browser_& l) { return l.box() ? l.box() : FL_DOWN_BOX; }
 
@@ -299,7 +294,7 @@ void Fenetre::ajoute() {
     auto* params = new Fl_Group(xgparams, y, 700, 200);
     params->end();
     // The lists last, so that they open over the row's other widgets; their
-    // titles under them, inside the list's frame.
+    // titles under them, where the list's frame leaves room.
     const auto no = static_cast<std::uint16_t>(n);
     liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur", nomjoueur, cb_joueur,
                   Int_Output{joueur, nullptr, no});

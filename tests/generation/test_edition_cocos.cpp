@@ -3,7 +3,6 @@
 // the alerts in order; the kind check before drawing; the texts of a row.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -51,12 +50,11 @@ const std::map<int, std::set<int>> particularites_lues = {
 
 // The two parameters that go in pairs in each kind, and whether a pair of
 // their values has a rule (so that a set asking for it can be dealt).
-struct Paire {
-    int kind, a, b;
-    std::function<bool(int, int)> regle;
-};
 bool sous(int par, int sur) { return par >= 10 && sur >= par; }
-const std::vector<Paire> paires = {
+const struct {
+    int kind, a, b;
+    bool (*regle)(int, int);
+} paires[] = {
     {0, 1, 2, [](int o, int q) { return ouverture_definie(o, q) && (q == 0 || dans(particularites_lues, q, o, false)); }},
     {1, 1, 2, [](int o, int r) { return repo_definie(o, r); }},
     {2, 0, 1, [](int p, int s) { return !sous(p, s) && intervention_definie(p, s); }},
@@ -65,67 +63,28 @@ const std::vector<Paire> paires = {
 
 }  // namespace
 
+// Built from a new condition in either order, a pair is stored exactly when
+// it has a rule; nothing without one is stored on the way; refusals alone alert.
 TEST(VerifieCoco, EveryPairOfTheBiddingKindsBothWays) {
-    int paires_admises = 0;
-    for (const Paire& p : paires) {
-        const std::vector<int> debut = valeurs_initiales(conditions[p.kind]);
+    int admises = 0;
+    for (const auto& p : paires)
         for (int x : codes(p.kind, p.a))
-            for (int y : codes(p.kind, p.b)) {
-                const bool regle = p.regle(x, y);
-                paires_admises += regle;
-                Condouv c = cond(p.kind, debut);
-                c.params[p.a] = x;
-                const Alertes refus_attendu = regle ? Alertes{} : p.kind == 2 && sous(x, y) ? Alertes{I, C} : Alertes{C};
-                EXPECT_EQ(essaie(c, p.b, y), refus_attendu) << p.kind << " " << x << " " << y;
-                c.params[p.a] = debut[p.a];
-                c.params[p.b] = y;
-                EXPECT_EQ(essaie(c, p.a, x), refus_attendu) << p.kind << " " << x << " " << y;
-                // Built from a new condition in either order: the pair is stored
-                // exactly when it has a rule, and only what is stored has one.
-                for (const bool a_dabord : {true, false}) {
-                    Condouv n = cond(p.kind, debut);
+            for (int y : codes(p.kind, p.b))
+                for (const int premier : {p.a, p.b}) {
+                    Condouv n = cond(p.kind, valeurs_initiales(conditions[p.kind]));
                     EnregistreurAlertes rec;
-                    const bool premier = a_dabord ? donne_valeur(n, p.a, x) : donne_valeur(n, p.b, y);
-                    EXPECT_TRUE(p.regle(n.params[p.a], n.params[p.b]));
-                    const bool second = a_dabord ? donne_valeur(n, p.b, y) : donne_valeur(n, p.a, x);
-                    EXPECT_TRUE(p.regle(n.params[p.a], n.params[p.b]));
-                    EXPECT_EQ(n.params[p.a] == x && n.params[p.b] == y, regle) << p.kind << " " << x << " " << y;
-                    if (regle) EXPECT_TRUE(premier && second && rec.alertes.empty()) << p.kind << " " << x << " " << y;
-                    EXPECT_EQ(rec.alertes.empty(), premier && second);
+                    bool pris = true;
+                    for (const int k : {premier, p.a + p.b - premier}) {
+                        pris = donne_valeur(n, k, k == p.a ? x : y) && pris;
+                        EXPECT_TRUE(p.regle(n.params[p.a], n.params[p.b]));
+                    }
+                    EXPECT_EQ(n.params[p.a] == x && n.params[p.b] == y, p.regle(x, y)) << p.kind << " " << x << " " << y;
+                    EXPECT_EQ(rec.alertes.empty(), pris);
+                    EXPECT_TRUE(pris || !p.regle(x, y));
+                    admises += p.regle(x, y) && premier == p.a;
                 }
-            }
-    }
-    EXPECT_EQ(paires_admises, 41 + 26 + 39 + 19);
-}
-
-TEST(DonneValeur, TheOtherValueOfThePairMovesToTheFirstThatHasARule) {
-    struct Cas {
-        Condouv avant;
-        int k, v;
-        std::vector<int> apres;
-        Alertes alertes;
-    };
-    const Cas cas[] = {
-        {cond(1, {0, 10, 11}), 2, 14, {0, 13, 14}, {}},  // 1SA answers 1 ♠ only
-        {cond(1, {0, 10, 11}), 1, 14, {0, 14, 20}, {}},
-        {cond(1, {0, 12, 22}), 1, 14, {0, 14, 22}, {}},  // a pair with a rule stays
-        {cond(0, {0, 0, 0}), 2, 20, {0, 20, 20}, {}},    // game forcing from 2 ♣
-        {cond(0, {0, 0, 0}), 1, 21, {0, 21, 20}, {}},    // 2 ♦ exists game forcing only
-        {cond(0, {0, 13, 1214}), 1, 22, {0, 22, 0}, {}},
-        {cond(2, {12, 10}), 1, 12, {0, 12}, {}},         // nothing higher than 1 ♥ overcalls it but a pass
-        {cond(2, {0, 10}), 1, 33, {0, 33}, {}},
-        {cond(2, {0, 10}), 0, 10, {0, 10}, {I, C}},      // 1 ♣ overcalls no opening
-        {cond(3, {0, 0, 5, 0, 36}), 1, 3, {0, 3, 0, 0, 36}, {}},
-        {cond(6, {0, 0}), 0, 4, {0, 0}, {C}},
-        {cond(13, {2, 99}), 1, 5, {2, 5}, {}},
-    };
-    for (const Cas& x : cas) {
-        Condouv c = x.avant;
-        EnregistreurAlertes rec;
-        EXPECT_EQ(donne_valeur(c, x.k, x.v), x.alertes.empty());
-        EXPECT_EQ(c.params, x.apres) << x.avant.id_condition << " " << x.k << " " << x.v;
-        EXPECT_EQ(rec.alertes, x.alertes);
-    }
+    // As many as the editor let through before, in one order or the other.
+    EXPECT_EQ(admises, 41 + 26 + 39 + 19);
 }
 
 TEST(VerifieCoco, OtherKindsAcceptEveryValueButSupportWithoutSuitAndLongestNotrump) {
