@@ -15,24 +15,10 @@ namespace {
 // Kinds whose values are checked against each other.
 constexpr int kind_ouverture = 0, kind_reponse = 1, kind_intervention = 2, kind_points = 3,
               kind_plus_longue = 6;
-constexpr int contre = 8;
 constexpr int nature_soutien = 3;  // "S", counted in a trump suit
 constexpr int couleur_sa = 4;      // "SA" in the longest-suit list
 
-bool refuse() {
-    alerte(alerte_condition_impossible);
-    return false;
-}
-
 bool est_couleur(int s) { return s >= 0 && s <= 3; }
-
-// The table of the editor: a balanced range goes with a one-level suit
-// opening (or "1 mineure"), the game-forcing hand with 2 ♣ or 2 ♦.
-bool particularite_admise(int o, int q) {
-    if (q == partic_1214 || q == partic_1819) return o <= 13 || o == ouv_1_mineure;
-    if (q == partic_forcing_manche) return o == 20 || o == 21;
-    return true;
-}
 
 // Whether the opening test of o reads particularité q: only then does the
 // pair mean something other than the opening alone, or nothing at all.
@@ -52,82 +38,84 @@ bool particularite_lue(int o, int q) {
     }
 }
 
-// The bidding table of the editor: the openings after which a response may
-// be picked.
-bool reponse_admise(int o, int r) {
-    switch (r) {
-        case 13: case 24: return o <= 11;
-        case 14: case 23: case 43: return o == 13;
-        case 20: return o == 10 || o == 14;
-        case 21: return o == 12 || o == 13 || o == 14;
-        case 22: return o == 12 || o == 14;
-        case 30: return o == 24;
-        case 33: return o == 14;
-        case 34: return o != 12 && o != 13;
+// A bid (from 10 up) must be higher than the opening it overcalls.
+bool sous_ouverture(int par, int sur) { return par >= 10 && sur >= par; }
+
+// The two parameters of a kind whose values go in pairs (the first of them
+// in a), or false for a kind whose values are free of each other.
+bool paire_de(int kind, int& a, int& b) {
+    switch (kind) {
+        case kind_ouverture: case kind_reponse: case kind_points: a = 1; b = 2; return true;
+        case kind_intervention: a = 0; b = 1; return true;
+        default: return false;
+    }
+}
+
+// Whether the pair (x, y) of those two parameters may be stored: it has a
+// rule, so a set that asks for it can be dealt.
+bool paire_admise(int kind, int x, int y) {
+    switch (kind) {
+        case kind_ouverture: return ouverture_definie(x, y) && particularite_lue(x, y);
+        case kind_reponse: return repo_definie(x, y);
+        case kind_intervention: return !sous_ouverture(x, y) && intervention_definie(x, y);
+        case kind_points: return x != nature_soutien || est_couleur(y);
         default: return true;
     }
 }
 
-// A bid (from 10 up) must be higher than the opening it overcalls.
-bool sous_ouverture(int par, int sur) { return par >= 10 && sur >= par; }
-
-bool verifie_ouverture(const Condouv& c, int k, int v) {
-    if (k != 1 && k != 2) return true;
-    const int o = k == 1 ? v : c.params[1];
-    const int q = k == 2 ? v : c.params[2];
-    if (k == 2 && !particularite_admise(o, q)) return refuse();
-    if (!ouverture_definie(o, q) || !particularite_lue(o, q)) return refuse();
-    return true;
-}
-
-bool verifie_reponse(const Condouv& c, int k, int v) {
-    if (k != 1 && k != 2) return true;
-    const int o = k == 1 ? v : c.params[1];
-    const int r = k == 2 ? v : c.params[2];
-    if (k == 2 && !reponse_admise(o, r)) return refuse();
-    if (!repo_definie(o, r)) return refuse();
-    return true;
-}
-
-bool verifie_intervention(const Condouv& c, int k, int v) {
-    if (k != 0 && k != 1) return true;
-    const int par = k == 0 ? v : c.params[0];
-    const int sur = k == 1 ? v : c.params[1];
-    if (sous_ouverture(par, sur)) {
-        alerte(alerte_intervention_impossible);
-        return refuse();
-    }
-    if (k == 1) {
-        if (par == contre && !(sur >= 10 && sur <= 13)) return refuse();
-        if (par != contre && sur >= 30) return refuse();
-    }
-    if (!intervention_definie(par, sur)) return refuse();
-    return true;
+// Whether the check has the values it compares: a known kind, a parameter of
+// it, and as many values as the kind has parameters.
+bool comparable(const Condouv& coco, int k) {
+    const int id = coco.id_condition;
+    if (id < 0 || static_cast<std::size_t>(id) >= conditions.size()) return false;
+    return k >= 0 && static_cast<std::size_t>(k) < conditions[id].params.size() &&
+           coco.params.size() >= conditions[id].params.size();
 }
 
 }  // namespace
 
 bool verifie_coco(const Condouv& coco, int k, int v) {
+    if (!comparable(coco, k)) return true;
     const int id = coco.id_condition;
-    if (id < 0 || static_cast<std::size_t>(id) >= conditions.size()) return true;
-    if (k < 0 || coco.params.size() < conditions[id].params.size()) return true;
-    switch (id) {
-        case kind_ouverture: return verifie_ouverture(coco, k, v);
-        case kind_reponse: return verifie_reponse(coco, k, v);
-        case kind_intervention: return verifie_intervention(coco, k, v);
-        case kind_points: {
-            if (k != 1 && k != 2) return true;
-            const int nature = k == 1 ? v : coco.params[1];
-            const int couleur = k == 2 ? v : coco.params[2];
-            if (nature == nature_soutien && !est_couleur(couleur)) return refuse();
-            return true;
-        }
-        case kind_plus_longue:
-            if (k == 0 && v == couleur_sa) return refuse();
-            return true;
-        default:
-            return true;
+    if (id == kind_plus_longue && k == 0 && v == couleur_sa) {
+        alerte(alerte_condition_impossible);
+        return false;
     }
+    int a = 0, b = 0;
+    if (!paire_de(id, a, b) || (k != a && k != b)) return true;
+    const int x = k == a ? v : coco.params[a];
+    const int y = k == b ? v : coco.params[b];
+    if (paire_admise(id, x, y)) return true;
+    // An overcall not higher than the opening says so first.
+    if (id == kind_intervention && sous_ouverture(x, y)) alerte(alerte_intervention_impossible);
+    alerte(alerte_condition_impossible);
+    return false;
+}
+
+bool donne_valeur(Condouv& coco, int k, int v) {
+    if (!comparable(coco, k)) {
+        if (k >= 0 && static_cast<std::size_t>(k) < coco.params.size()) coco.params[k] = v;
+        return true;
+    }
+    const int id = coco.id_condition;
+    int a = 0, b = 0;
+    if (paire_de(id, a, b) && (k == a || k == b)) {
+        const int autre = k == a ? b : a;
+        const auto admise = [&](int w) { return k == a ? paire_admise(id, v, w) : paire_admise(id, w, v); };
+        if (!admise(coco.params[autre])) {
+            // The other value follows the one just picked, to the first that
+            // makes a pair with it, so either may be picked first.
+            for (const v_n& w : conditions[id].choix[autre])
+                if (admise(w.v)) {
+                    coco.params[autre] = w.v;
+                    coco.params[k] = v;
+                    return true;
+                }
+        }
+    }
+    if (!verifie_coco(coco, k, v)) return false;
+    coco.params[k] = v;
+    return true;
 }
 
 std::vector<int> valeurs_initiales(const Condition& kind) {

@@ -16,25 +16,30 @@ inline constexpr const char* alerte_condition_impossible =
     "Condition impossible ou non encore installée";
 inline constexpr const char* alerte_intervention_impossible = "Intervention impossible";
 
+// The pairs of values that go together: "choix" and "particularités" of
+// kind 0, "ouverture" and "réponse" of kind 1, "par" and "sur" of kind 2,
+// "nature" and "couleur" of kind 3. A pair may be stored only when it has a
+// rule (ouverture_definie and an opening test that reads the particularité;
+// repo_definie; an overcall higher than the opening and intervention_definie;
+// a support count "S" in a suit), so that no set asks for a deal that never
+// comes. The one value refused on its own is "SA" as the longest suit of
+// kind 6.
+
 // Whether value code v may be given to parameter k of coco, whose other
 // parameters keep their current values; on false the user has been alerted
-// (alerte) and coco should keep its old value. Refused:
-// - kind 0: a particularité 12-14 or 18-19 HL unless the opening is a
-//   one-level suit or "1 mineure", "Forcing manche" unless it is 2 ♣ or 2 ♦
-//   (checked when the particularité is picked); and, whichever of the two
-//   changed, every pair that no opening rule reads;
-// - kind 1: the responses the bidding table does not allow after the opening
-//   (checked when the response is picked) and, whichever changed, every pair
-//   without a response rule;
-// - kind 2: an overcall not higher than the opening ("Intervention
-//   impossible" first), whichever changed; a double except over a one-level
-//   suit and any opening from the three level (checked when the opening is
-//   picked); and, whichever changed, every pair without an overcall rule;
-// - kind 3: the support count "S" without a suit; kind 6: "SA" as the
-//   longest suit.
-// Every other value is accepted, as is any value of a condition that holds
-// fewer values than its kind has parameters (it has nothing to compare with).
+// (alerte_condition_impossible, preceded by alerte_intervention_impossible
+// for an overcall not higher than the opening). Any value of a condition
+// that holds fewer values than its kind has parameters is accepted: it has
+// nothing to compare with.
 bool verifie_coco(const Condouv& coco, int k, int v);
+
+// Gives value v to parameter k of coco as the editor does: when v makes no
+// pair with the other value of its pair, that other value moves to its first
+// value, in list order, that makes one, so that every pair with a rule can be
+// built whichever value is picked first. Returns false, with coco unchanged
+// and the user alerted as verifie_coco does, when no value of the other
+// parameter makes a pair with v.
+bool donne_valeur(Condouv& coco, int k, int v);
 
 // The first value of every parameter list of kind: what a condition holds
 // once that kind is chosen, before any parameter is touched.

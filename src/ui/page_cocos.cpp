@@ -8,6 +8,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <string>
@@ -19,16 +20,20 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "textes_tableaux.h"
 
 namespace {
 
 constexpr Fl_Color couleur_bande = 79;
 constexpr Fl_Color couleur_choix = 68;
 constexpr Fl_Color couleur_texte_choix = 255;
-constexpr Fl_Color couleur_bouton_param = 159;
 // The kind lists are wide enough for "comparaison couleurs" beside their
 // scrollbar: at 150 pixels the longer names were cut.
 constexpr int largeur_liste_kinds = 190;
+// Room between two parameter selectors, and from a selector's text to the
+// ends of its rounded button.
+constexpr int ecart_selecteurs = 10;
+constexpr int marge_bouton = 30;
 // Room under a new row for its seat, kind and parameter lists to open.
 constexpr int hauteur_ajout = 233;
 
@@ -37,8 +42,8 @@ constexpr int hauteur_ajout = 233;
 int largeurs_colonnes[] = {14, 16, 70, 0};
 
 using BoutonCoco = AvecDonnee<Fl_Button, IntWin>;
-using ListeJoueur = AvecDonnee<Fl_Select_Browser, Int_Output>;
-using ListeKind = AvecDonnee<Fl_Select_Browser, DataCond>;
+using ListeJoueur = AvecDonnee<ListeEntiere, Int_Output>;
+using ListeKind = AvecDonnee<ListeEntiere, DataCond>;
 
 int y_rangee(int i) { return 367 + 33 * i; }
 
@@ -85,57 +90,85 @@ ListeKind* liste_kinds(Fl_Widget* sortie, int x, int y, int w, int h, const char
     auto* l = new ListeKind(x, y, w, h, label, d);
     for (const Condition& k : conditions) l->add(k.nom.c_str());
     l->has_scrollbar(Fl_Browser_::VERTICAL);
+    l->size(std::max(w, l->largeur_lignes()), h);
     return liste(sortie, l, Fenetre::cb_ocondition);
 }
 
+// The four seats, all in view.
 ListeJoueur* liste_joueurs(Fl_Widget* selecteur, int x, int y, int w, int h, const char* label,
                            const char* const* noms, Fl_Callback* cb, const Int_Output& d) {
     auto* l = new ListeJoueur(x, y, w, h, label, d);
     for (int j = 0; j < 4; ++j) l->add(noms[j]);
+    l->has_scrollbar(Fl_Browser_::VERTICAL);
+    l->size(w, std::max(h, l->hauteur_lignes()));
+    l->size(std::max(w, l->largeur_lignes()), l->h());
     return liste(selecteur, l, cb);
 }
 
-// The selectors of condition n for kind inside g, one per parameter: a list
-// of the values under a button. A new choice of kind (nouvelle) gives the
-// condition the first value of every list and titles the buttons; otherwise
-// the buttons show the condition's values.
+// Widens the kind output o to its longest name, as the kind list shows it,
+// moving it left when it would pass x_fin, but never left of x_debut.
+void place_sortie_kind(Fl_Output* o, int x_debut, int x_fin) {
+    fl_font(o->textfont(), o->textsize());
+    int w = o->w();
+    for (const Condition& k : conditions)
+        w = std::max(w, static_cast<int>(fl_width(("  " + k.nom).c_str())) + marge_bouton);
+    o->resize(std::max(x_debut, std::min(o->x(), x_fin - w)), o->y(), w, o->h());
+}
+
+// The width at which button b shows every plain label of values whole.
+int largeur_textes(const BoutonSymb* b, const std::vector<v_n>& valeurs) {
+    fl_font(b->labelfont(), b->labelsize());
+    int w = 0;
+    for (const v_n& v : valeurs)
+        w = std::max(w, static_cast<int>(fl_width(texte_bouton_symb(v.nombrut).texte.c_str())));
+    return w + marge_bouton;
+}
+
+// The selectors of condition n for kind inside g, one per parameter: a
+// button that shows the condition's value and, under it, the hidden list of
+// the values. A new choice of kind (nouvelle) first gives the condition the
+// first value of every list. Each selector is as wide as its longest line,
+// and pushes the next one right when the catalogue's place is too narrow;
+// the lists come after every button, so that an open list lies over the
+// buttons beside it and takes the clicks on its lines.
 void selecteurs(Fl_Group* g, const Condition& kind, int n, Condouv* c, bool nouvelle) {
     g->clear();
     Fl_Group* avant = Fl_Group::current();
     g->begin();
+    if (nouvelle && c) c->params = valeurs_initiales(kind);
     const int x0 = g->x(), y0 = g->y();
+    int fin = x0;
+    std::vector<ListeParam*> listes;
     for (std::size_t k = 0; k < kind.params.size(); ++k) {
         static const std::vector<v_n> aucune;
         const std::vector<v_n>& valeurs = k < kind.choix.size() ? kind.choix[k] : aucune;
         const int r = static_cast<int>(valeurs.size());
-        const int x = x0 + (k < kind.xvsb.size() ? kind.xvsb[k] : 0);
+        const int x = std::max(x0 + (k < kind.xvsb.size() ? kind.xvsb[k] : 0),
+                               k == 0 ? x0 : fin + ecart_selecteurs);
         const int w = k < kind.l_browsers.size() ? kind.l_browsers[k] : 70;
         auto* l = new ListeParam(x, y0 + 30, w, std::min(20 * r, nouvelle ? 140 : 160));
         l->column_widths(largeurs_colonnes);
-        // A long label is cut rather than given a scrollbar that hides a row.
         l->has_scrollbar(Fl_Browser_::VERTICAL);
+        l->copy_label(kind.params[k].c_str());
         l->lignes.reserve(valeurs.size());
         for (const v_n& v : valeurs) l->lignes.push_back({static_cast<int>(k), v, v.v});
         for (Param_Choix& p : l->lignes) l->add(p.choix.nom.c_str(), &p);
-        std::string texte = kind.params[k];
-        if (nouvelle) {
-            if (c) c->params.push_back(r > 0 ? valeurs[0].v : 0);
-        } else {
-            l->copy_label(kind.params[k].c_str());
-            texte = c && k < c->params.size() ? kind.nombrutchoix(static_cast<int>(k), c->params[k])
-                                              : "";
-        }
+        const std::string texte =
+            c && k < c->params.size() ? kind.nombrutchoix(static_cast<int>(k), c->params[k]) : "";
         auto* b = new BoutonSymb(texte, x, y0, w, 30);
-        if (nouvelle) {
-            b->box(FL_ROUND_UP_BOX);
-            b->color(couleur_bouton_param);
-        }
+        b->copy_tooltip(kind.params[k].c_str());
+        const int large = std::max({w, l->largeur_lignes(), largeur_textes(b, valeurs)});
+        l->size(large, l->h());
+        b->size(large, b->h());
+        fin = x + large;
         l->ibs = {b, static_cast<std::uint16_t>(n)};
         l->when(FL_WHEN_RELEASE_ALWAYS);
         l->callback(Fenetre::cb_param, &l->ibs);
         l->hide();
         b->callback(Fenetre::cb_bjoueur, l);
+        listes.push_back(l);
     }
+    for (ListeParam* l : listes) g->add(l);
     g->end();
     Fl_Group::current(avant);
 }
@@ -150,7 +183,23 @@ void montre_page(Fenetre& f) {
     f.redraw();
 }
 
+// The frame a browser draws: FL_DOWN_BOX when it is given none.
+Fl_Boxtype cadre_liste(const Fl_Browser_& l) { return l.box() ? l.box() : FL_DOWN_BOX; }
+
 }  // namespace
+
+int ListeEntiere::largeur_lignes() {
+    int large = 0;
+    for (void* p = item_first(); p; p = item_next(p)) large = std::max(large, item_width(p));
+    const int barre = scrollbar_size() ? scrollbar_size() : Fl::scrollbar_size();
+    return large + Fl::box_dw(cadre_liste(*this)) + (hauteur_lignes() > h() ? barre : 0);
+}
+
+int ListeEntiere::hauteur_lignes() {
+    int haut = 0;
+    for (void* p = item_first(); p; p = item_next(p)) haut += item_height(p);
+    return haut + Fl::box_dh(cadre_liste(*this));
+}
 
 int SortieChoix::handle(int event) {
     if (event == FL_PUSH) {
@@ -234,21 +283,23 @@ void Fenetre::ajoute() {
     const int y = y_rangee(n);
     bande(y);
     lettre(this, n, y, 26);
-    auto* joueur = new Fl_Button(xjcoco, y, 70, 30, "Joueur");
+    // The seat button shows the seat the condition is on from the start.
+    auto* joueur = new Fl_Button(xjcoco, y, 70, 30, nomjoueur[contr.cocos[n].joueur]);
+    joueur->tooltip("Joueur");
     joueur->box(FL_ROUND_UP_BOX);
     joueur->color(couleur_choix);
     joueur->labelcolor(couleur_texte_choix);
     SortieChoix* kind = sortie_choix(xbcond, y, 120, 30, nullptr, " Condition");
+    place_sortie_kind(kind, xjcoco + 80, xgparams - ecart_selecteurs);
     auto* params = new Fl_Group(xgparams, y, 700, 200);
     params->end();
-    // The lists last, so that they open over the row's other widgets.
+    // The lists last, so that they open over the row's other widgets; their
+    // titles under them, where the list's frame leaves room.
     const auto no = static_cast<std::uint16_t>(n);
-    liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur : ", nomjoueur, cb_joueur,
-                  Int_Output{joueur, nullptr, no})
-        ->align(FL_ALIGN_LEFT);
-    liste_kinds(kind, xbcond, y + 30, largeur_liste_kinds, 180, "Condition",
-                DataCond{this, kind, params, no})
-        ->align(FL_ALIGN_LEFT);
+    liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur", nomjoueur, cb_joueur,
+                  Int_Output{joueur, nullptr, no});
+    liste_kinds(kind, kind->x(), y + 30, largeur_liste_kinds, 180, "Condition",
+                DataCond{this, kind, params, no});
     gcocos->end();
     Fl_Group::current(avant);
     montre_page(*this);
@@ -309,16 +360,19 @@ void Fenetre::modif_coco(int n) {
     auto* modifier = new Fl_Button(xbchoix + 8, 510, 70, 30, "&Modifier");
     modifier->callback(cb_bval, this);
 
+    // The labels stand left of the outputs, inside the frame.
+    const int xsortie = xbchoix + 100;
     const std::string seat = c->joueur >= 0 && c->joueur <= 3 ? joueurs[c->joueur] : "";
-    SortieChoix* joueur = sortie_choix(xbchoix + 78, 166, 70, 25, "Joueur : ", "   " + seat);
+    SortieChoix* joueur = sortie_choix(xsortie, 166, 70, 25, "Joueur : ", "   " + seat);
     joueur->labelsize(16);
     joueur->align(FL_ALIGN_LEFT);
 
     SortieChoix* kind =
-        sortie_choix(xbchoix + 78, 246, 150, 30, "Condition : ", "  " + nom_kind_coco(*c));
+        sortie_choix(xsortie, 246, 150, 30, "Condition : ", "  " + nom_kind_coco(*c));
     kind->align(FL_ALIGN_LEFT);
+    place_sortie_kind(kind, xsortie, xbchoix + 991);
 
-    auto* params = new Fl_Group(xbchoix + 208, 246, 700, 200);
+    auto* params = new Fl_Group(kind->x() + kind->w() + ecart_selecteurs, 246, 700, 200);
     params->end();
     montre_params(*c, n, params);
 
@@ -327,9 +381,9 @@ void Fenetre::modif_coco(int n) {
 
     // The lists last, so that they open over the parameter group.
     const auto no = static_cast<std::uint16_t>(n);
-    liste_joueurs(joueur, xbchoix + 148, 166, 70, 70, nullptr, joueurs, cb_ojoueur,
+    liste_joueurs(joueur, xsortie + 70, 166, 70, 70, nullptr, joueurs, cb_ojoueur,
                   Int_Output{joueur, nullptr, no});
-    liste_kinds(kind, xbchoix + 78, 276, largeur_liste_kinds, 200, nullptr,
+    liste_kinds(kind, xsortie, 276, largeur_liste_kinds, 200, nullptr,
                 DataCond{this, kind, params, no});
 
     gmodif->end();
@@ -389,10 +443,18 @@ void Fenetre::cb_param(Fl_Widget* w, void* data) {
     Condouv essai = *c;
     essai.params[p->param] = p->v;
     if (!defaut_condition(essai, conditions).empty()) return;
-    if (!verifie_coco(*c, p->param, p->v)) return;
-    c->params[p->param] = p->v;
-    d->pbs->ch = p->choix.nombrut;
-    d->pbs->redraw();
+    if (!donne_valeur(*c, p->param, p->v)) return;
+    // The value picked may have moved the other value of its pair: every
+    // button of the condition shows what it now holds.
+    const Condition& kind = conditions[c->id_condition];
+    for (int i = 0; l->parent() && i < l->parent()->children(); ++i) {
+        const auto* autre = dynamic_cast<const ListeParam*>(l->parent()->child(i));
+        if (!autre || autre->lignes.empty() || !autre->ibs.pbs) continue;
+        const int k = autre->lignes.front().param;
+        if (static_cast<std::size_t>(k) >= c->params.size()) continue;
+        autre->ibs.pbs->ch = kind.nombrutchoix(k, c->params[k]);
+        autre->ibs.pbs->redraw();
+    }
 }
 
 namespace {

@@ -8,10 +8,12 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Select_Browser.H>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "aides.h"
@@ -22,6 +24,8 @@
 #include "gen.h"
 #include "generateur.h"
 #include "page_cocos.h"
+
+#include <FL/fl_draw.H>  // after gtest: the X headers define None
 
 namespace {
 
@@ -84,22 +88,44 @@ protected:
     std::unique_ptr<Fenetre> fen;
 };
 
+// The plain labels of values v of kind, as its buttons show them.
+std::vector<std::string> textes(const Condition& kind, const std::vector<int>& v) {
+    std::vector<std::string> t;
+    for (std::size_t k = 0; k < v.size(); ++k) t.push_back(kind.nombrutchoix(static_cast<int>(k), v[k]));
+    return t;
+}
+
+// Clicks line i of the open list l where the user sees it, once scrolled
+// into view: below the lines above it, each as high as its largest text.
+void clic_ligne(Fl_Browser* l, int i) {
+    ASSERT_TRUE(l->Fl_Widget::visible());
+    l->lineposition(i, Fl_Browser::MIDDLE);
+    Fl::check();
+    int y = l->y() + Fl::box_dy(FL_DOWN_BOX) - l->position();
+    for (int j = 1; j <= i; ++j) {
+        int taille = l->textsize();  // "@S" sets another
+        const std::string t = l->text(j);
+        for (auto p = t.find("@S"); p != std::string::npos; p = t.find("@S", p + 2)) taille = std::max(taille, std::stoi(t.substr(p + 2)));
+        fl_font(l->textfont(), taille);
+        y += j < i ? fl_height() : fl_height() / 2;
+    }
+    clic(l->window(), l->x() + 8, y);
+}
+
 // Picks in the row of a new condition of a kind, and the alerts each gives.
 struct Choix {
     int param, v;
-    Alertes alertes;  // none: accepted
+    Alertes alertes{};  // none: accepted
 };
 
 }  // namespace
 
 TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
     const std::vector<std::pair<int, std::vector<Choix>>> lignes = {
-        // A balanced range on a pass reads nothing: refused, then given to 1 ♥.
-        {0, {{2, 1214, {C}}, {1, 12, {}}, {2, 1214, {}}}},
-        // 1 ♠ – 1SA is reached through a response that has a rule after both.
-        {1, {{2, 14, {C}}, {1, 13, {C}}, {2, 20, {}}, {1, 13, {}}, {2, 14, {}}}},
-        {2, {{0, 12, {}}, {1, 12, {I, C}}, {1, 11, {}}}},
-        {3, {{1, 3, {C}}, {3, 10, {}}, {4, 30, {}}}},
+        {0, {{1, 12, {}}, {2, 1214, {}}}},
+        {1, {{2, 20, {}}, {1, 13, {}}, {2, 14, {}}}},
+        {2, {{0, 12, {}}, {0, 10, {I, C}}, {1, 11, {}}}},  // 1 ♣ overcalls no opening
+        {3, {{2, 1, {}}, {1, 3, {}}, {3, 10, {}}, {4, 30, {}}}},
         {4, {{0, 12, {}}}}, {5, {{0, 1, {}}}}, {6, {{0, 4, {C}}, {1, 2, {}}}},
         {7, {{2, 1, {}}}}, {8, {{1, 3, {}}}}, {9, {{4, 13, {}}}}, {10, {{2, 4, {}}}},
         {11, {{2, 1000, {}}}}, {12, {{1, 11, {}}}}, {13, {{1, 6, {}}}},
@@ -122,7 +148,7 @@ TEST_F(CocosGui, EveryKindBuiltInTheGuiIsSavedReadBackAndDrawn) {
         EXPECT_EQ(contr.cocos[n].params, valeurs_initiales(kind));
         Fl_Group* params = groupe_params(fen->gcocos);
         ASSERT_NE(params, nullptr);
-        EXPECT_EQ(boutons(params), kind.params) << k;
+        EXPECT_EQ(boutons(params), textes(kind, valeurs_initiales(kind))) << k;
         for (const Choix& x : choix) {
             const std::vector<int> avant = contr.cocos[n].params;
             const std::vector<std::string> textes = boutons(params);
@@ -276,7 +302,7 @@ TEST_F(CocosGui, TheFormShowsAndChangesSeatKindAndValues) {
     choisit_ligne(liste(fen->gmodif, 4), 3);
     EXPECT_EQ(contr.cocos[0].joueur, 2);
     EXPECT_STREQ(sorties.at(1)->value(), "  Sud");
-    choisit_valeur(params, 1, 13);
+    choisit_valeur(params, 0, 10);  // 1 ♣ overcalls no opening
     EXPECT_EQ(rec.alertes, (Alertes{I, C}));
     EXPECT_EQ(contr.cocos[0].params, (std::vector<int>{12, 10}));
 
@@ -325,4 +351,47 @@ TEST_F(CocosGui, ARefusedLoadShowsThePageAsTheFormLeftTheSet) {
             choisit_ligne(l, i);
         }
     EXPECT_EQ(defaut_condition(contr.cocos[0], conditions), "");
+}
+
+// Pairs built in both orders by clicking the lines a user sees, at 1366 × 768:
+// on a new row, then again on the form of the same condition.
+TEST_F(CocosGui, PairsAreBuiltInEitherOrderByClickingTheLinesOfTheLists) {
+    EcranSimule ecran(1366, 768);
+    fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
+    fen->wait_for_expose();  // a list takes clicks once it has been drawn
+    const std::vector<std::tuple<int, std::vector<Choix>, std::vector<int>>> cas = {
+        {1, {{1, 14}, {2, 21}}, {0, 14, 21}}, {1, {{2, 21}, {1, 14}}, {0, 14, 21}},  // 1SA – 2 ♦
+        {0, {{1, 21}}, {0, 21, 20}},          {0, {{2, 20}, {1, 21}}, {0, 21, 20}},  // 2 ♦ forcing
+        {2, {{0, 22}, {1, 12}}, {22, 12}},    {2, {{1, 12}, {0, 22}}, {22, 12}}};    // 2 ♥ on 1 ♥
+    menu("&Contraintes/&Montrer");
+    for (int i = 0; i < 6; ++i) {
+        const auto& [k, choix, valeurs] = cas[i];
+        for (const bool forme : {false, true}) {
+            if (forme) {
+                clic_sur(par_label<Fl_Button>(fen->gcocos, alph[i]));
+            } else {
+                menu("&Contraintes/Ajouter coco");
+                clic_sur(par_label<Fl_Button>(fen->gcocos, "Sud"));  // the seat it is on
+                clic_ligne(liste(fen->gcocos, 4), 2);
+                EXPECT_EQ(contr.cocos[i].joueur, 1);
+            }
+            Fl_Group* g = forme ? fen->gmodif : fen->gcocos;
+            ASSERT_NE(g, nullptr);
+            clic_sur(widgets<SortieChoix>(g).back());
+            clic_ligne(liste(g, 15), k + 1);
+            ASSERT_EQ(contr.cocos[i].id_condition, k);
+            for (const Choix& x : choix) {
+                ListeParam* l = widgets<ListeParam>(groupe_params(g)).at(x.param);
+                clic_sur(l->ibs.pbs);
+                int ligne = 1;
+                while (l->lignes.at(ligne - 1).v != x.v) ++ligne;
+                clic_ligne(l, ligne);
+                EXPECT_FALSE(l->Fl_Widget::visible());
+            }
+            EXPECT_EQ(contr.cocos[i].params, valeurs) << i << " " << forme;
+            EXPECT_EQ(boutons(groupe_params(g)), textes(conditions[k], valeurs));
+            if (forme) clic_sur(par_label<Fl_Button>(fen->gmodif, "&Modifier"));
+        }
+    }
+    EXPECT_TRUE(rec.alertes.empty());
 }
