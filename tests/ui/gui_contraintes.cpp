@@ -20,6 +20,7 @@
 #include "aides_gui.h"
 #include "condouv.h"
 #include "contraintes.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
 
@@ -196,16 +197,29 @@ TEST_F(ContraintesGui, ThePageShowsTheSetsNumbering) {
     }
 }
 
+// A context whose operators find their operands is stored, with a warning
+// per letter that names no condition; any other is refused and the previous
+// one stays, in the set and in the field.
 TEST_F(ContraintesGui, ContextLettersThatNameNoConditionAreReported) {
     contr.cocos = {Condouv{0, 2, {0, 14, 0}}, Condouv{0, 0, {0, 14, 0}}};
     choisit("&Contraintes/&Montrer");
-    const std::pair<const char*, std::size_t> cas[] = {
-        {"a&b", 0}, {"a&c", 1}, {"a|b|z", 1}, {"!A", 0}, {"a & b", 0}, {"a{b}~", 3}, {"é a", 0}};
-    for (const auto& [texte, n] : cas) {
+    struct Cas {
+        const char* texte;
+        std::size_t inexistantes;
+        bool refuse;
+    };
+    const Cas cas[] = {{"ab&", 0, false},  {"ab&z", 1, false}, {"a b ! &", 0, false},
+                       {"a{b}~", 3, false}, {"é a", 0, false},  {"a&b", 0, true},
+                       {"ac&", 0, true},    {"!A", 0, true},    {"", 0, false}};
+    for (const Cas& c : cas) {
         rec.alertes.clear();
-        tape(fen->ialg, texte);
-        EXPECT_EQ(rec.alertes, Alertes(n, "Coco inexistante")) << texte;
-        EXPECT_EQ(contr.con, texte);  // stored whatever the alerts
+        const std::string avant = contr.con;
+        tape(fen->ialg, c.texte);
+        const Alertes attendues =
+            c.refuse ? Alertes{alerte_formule_postfixe(c.texte)} : Alertes(c.inexistantes, "Coco inexistante");
+        EXPECT_EQ(rec.alertes, attendues) << c.texte;
+        EXPECT_EQ(contr.con, c.refuse ? avant : c.texte);
+        EXPECT_EQ(fen->ialg->value(), contr.con);
     }
 }
 
@@ -222,10 +236,18 @@ TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
     tape(champ_calcul(0, "nom"), "nb piques");
     EXPECT_EQ(contr.calculs[0].nom, "nb_piques");
     EXPECT_STREQ(champ_calcul(0, "nom")->value(), "nb piques");
-    tape(champ_calcul(0, "algèbre"), "a & !b");
-    EXPECT_EQ(contr.calculs[0].alg, "a & !b");
+    tape(champ_calcul(0, "algèbre"), "a !b &");
+    EXPECT_EQ(contr.calculs[0].alg, "a !b &");
     choisit("&Contraintes/Ajouter calcul");
     tape(champ_calcul(1, "nom"), "deux");
+    // Read over the conditions and the calculations; "d" names neither.
+    tape(champ_calcul(0, "algèbre"), "A B | c &");
+    EXPECT_EQ(contr.calculs[0].alg, "A B | c &");
+    tape(champ_calcul(0, "algèbre"), "A d &");
+    EXPECT_EQ(rec.alertes, Alertes({alerte_formule_postfixe("A d &")}));
+    EXPECT_EQ(contr.calculs[0].alg, "A B | c &");
+    EXPECT_STREQ(champ_calcul(0, "algèbre")->value(), "A B | c &");
+    rec.alertes.clear();
 
     // Refused while a condition is open.
     env.page = "ajoute";
