@@ -245,12 +245,15 @@ void Fenetre::ajoute() {
     params->end();
     // The lists last, so that they open over the row's other widgets.
     const auto no = static_cast<std::uint16_t>(n);
-    liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur : ", nomjoueur, cb_joueur,
-                  Int_Output{joueur, nullptr, no})
-        ->align(FL_ALIGN_LEFT);
-    liste_kinds(kind, xbcond, y + 30, largeur_liste_kinds, 180, "Condition",
-                DataCond{this, kind, params, no})
-        ->align(FL_ALIGN_LEFT);
+    Fl_Browser* sieges = liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur : ", nomjoueur,
+                                       cb_joueur, Int_Output{joueur, nullptr, no});
+    Fl_Browser* kinds = liste_kinds(kind, xbcond, y + 30, largeur_liste_kinds, 180, "Condition",
+                                    DataCond{this, kind, params, no});
+    // Whole lines only: the seats all fit, the kinds scroll.
+    for (Fl_Browser* l : {sieges, kinds}) {
+        l->align(FL_ALIGN_LEFT);
+        l->size(l->w(), hauteur_liste(l, l->h()));
+    }
     gcocos->end();
     Fl_Group::current(avant);
     // The new row and the room its lists open into come into view.

@@ -3,7 +3,6 @@
 // saving and resetting the set. Every edit goes straight into contr.
 #include "page_contraintes.h"
 
-#include <FL/Fl_Browser_.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
@@ -61,15 +60,6 @@ const char* label_donneur(int numerofixe) {
                                                                      : "";
 }
 
-// The height that shows every line of a list whole, so that it needs no
-// scrollbar: the lines' own height (a protected query, reached through a
-// derived class) and the box's borders.
-int hauteur_sans_barre(Fl_Browser_* l) {
-    struct Acces : Fl_Browser_ {
-        static int (Fl_Browser_::*hauteur())() const { return &Acces::full_height; }
-    };
-    return (l->*Acces::hauteur())() + Fl::box_dh(l->box());
-}
 
 
 }  // namespace
@@ -101,7 +91,7 @@ void defile_page(Fl_Group* page, int y) {
     auto* s = dynamic_cast<Fl_Scroll*>(page);
     if (!s) return;
     const int fin = bas_contenu(s) + s->yposition() - s->y() - s->h();
-    s->scroll_to(0, std::max(0, std::min(y, fin)));
+    s->scroll_to(s->xposition(), std::max(0, std::min(y, fin)));
     s->redraw();
 }
 
@@ -110,6 +100,19 @@ void montre_sur_page(Fl_Group* page, int haut, int bas) {
     int dy = std::max(0, bas - (page->y() + page->h()));
     if (haut - dy < page->y()) dy = haut - page->y();
     if (dy != 0) defile_page(page, position_page(page) + dy);
+}
+
+int hauteur_liste(Fl_Browser* l, int hmax) {
+    // The lines' own height is a protected query, reached through a derived class.
+    struct Acces : Fl_Browser_ {
+        static int (Fl_Browser_::*toutes())() const { return &Acces::full_height; }
+    };
+    // A list without a box of its own is drawn in a sunken one.
+    const int bords = Fl::box_dh(l->box() ? l->box() : FL_DOWN_BOX);
+    const int toutes = (l->*Acces::toutes())();
+    if (toutes + bords <= hmax || l->size() == 0) return toutes + bords;
+    const int ligne = toutes / l->size();
+    return std::max(1, (hmax - bords) / ligne) * ligne + bords;
 }
 
 // --- card buttons ---------------------------------------------------------------------
@@ -287,6 +290,10 @@ void Fenetre::ini_gcontr() {
     page->box(FL_FLAT_BOX);
     page->color(couleur_pages);
     gcontr = page;
+    // The scroll reckons its position from the top-left corner of what it
+    // holds: an empty box in the page's own corner makes that position the
+    // distance scrolled, which the lists rebuilt on the page rely on.
+    new Fl_Box(0, page->y(), 1, 1);
 
     gmains = new Fl_Group(xbcocos, 50, largeur_chooser, hauteur_chooser);
     complete_donne(contr.cfixees);
@@ -321,10 +328,11 @@ void Fenetre::ini_gcontr() {
     bdonneur->color(couleur_choix);
     // The lists come last so that they open over the buttons.
     // 13-point lines: "16 O/EO" fits beside the scroll bar, no sideways scrolling.
-    liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
-    Fl_Select_Browser* donneurs = liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
+    Fl_Select_Browser* planches = liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
+    planches->size(planches->w(), hauteur_liste(planches, 130));
     // The four dealers fit: no scrollbar beside them.
-    donneurs->size(donneurs->w(), hauteur_sans_barre(donneurs));
+    Fl_Select_Browser* donneurs = liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
+    donneurs->size(donneurs->w(), hauteur_liste(donneurs, 100));
     gnum->end();
 
     ialg = new Fl_Input(16, 409, 250, 30, "Contexte");

@@ -5,6 +5,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Browser.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
@@ -73,6 +74,10 @@ void montre_sur_page(Fl_Group* page, int haut, int bas);
 // The page's inputs take their value on Enter as well as when the user
 // leaves them.
 inline void prend_sur_entree(Fl_Widget* champ) { champ->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY); }
+
+// The height of a list that shows whole lines only, at most hmax: all its
+// lines when they fit, so that it needs no scrollbar, else as many as fit.
+int hauteur_liste(Fl_Browser* l, int hmax);
 
 // --- numbering ------------------------------------------------------------------------
 // The radio button shown selected: 0 numbered from 1, 1 fixed board, 2 fixed
