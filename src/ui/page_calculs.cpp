@@ -89,7 +89,10 @@ void Fenetre::ajoute_calcul() {
     contr.calculs.push_back(Calcul{});
     montre_calculs();
     // The new row comes into view, however far the page was scrolled.
-    if (gcontr && gcalculs) montre_sur_page(gcontr, gcalculs->y() + gcalculs->h() - 41, gcalculs->y() + gcalculs->h());
+    if (gcontr && gcalculs) {
+        const int bas = gcalculs->y() + gcalculs->h();
+        montre_sur_page(gcontr, bas - 41, bas);
+    }
 }
 
 void cb_inomcalc(Fl_Widget* w, void* i) {

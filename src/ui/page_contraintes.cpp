@@ -61,7 +61,6 @@ const char* label_donneur(int numerofixe) {
 }
 
 
-
 }  // namespace
 
 // --- scrolling the page ------------------------------------------------------------------
@@ -328,10 +327,10 @@ void Fenetre::ini_gcontr() {
     bdonneur->color(couleur_choix);
     // The lists come last so that they open over the buttons.
     // 13-point lines: "16 O/EO" fits beside the scroll bar, no sideways scrolling.
-    Fl_Select_Browser* planches = liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
+    // Whole lines only: the boards scroll, the four dealers fit without a scrollbar.
+    Fl_Browser* planches = liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
     planches->size(planches->w(), hauteur_liste(planches, 130));
-    // The four dealers fit: no scrollbar beside them.
-    Fl_Select_Browser* donneurs = liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
+    Fl_Browser* donneurs = liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
     donneurs->size(donneurs->w(), hauteur_liste(donneurs, 100));
     gnum->end();
 
