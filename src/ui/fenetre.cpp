@@ -231,7 +231,8 @@ bool prend_saisie() {
 void Fenetre::cb_ini(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->initialise(); }
 
 void Fenetre::cb_fixe(Fl_Widget*, void* fenetre) {
-    static_cast<Fenetre*>(fenetre)->changer_contraintes();
+    // The page asked for from the menu shows from its top.
+    static_cast<Fenetre*>(fenetre)->changer_contraintes(true);
 }
 
 void Fenetre::cb_enr_contr(Fl_Widget*, void* fenetre) {

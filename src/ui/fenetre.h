@@ -98,7 +98,9 @@ public:
     static void cb_bjoueur(Fl_Widget*, void* list);
 
     // --- constraint editor page -------------------------------------------
-    Fl_Group* gcontr = nullptr;       // the page
+    // The page: an Fl_Scroll, which scrolls when its lists run past the
+    // window's bottom.
+    Fl_Group* gcontr = nullptr;
     Fl_Group* gmains = nullptr;       // its four hands
     Fl_Scroll* gcocos = nullptr;      // the list of conditions
     Fl_Group* gcalculs = nullptr;     // the list of calculations
@@ -108,7 +110,9 @@ public:
     Fl_Group* gmodif = nullptr;       // the condition modification form (deleted)
 
     void initialise();
-    void changer_contraintes();
+    // The page rebuilt from contr; it stays scrolled where it was unless
+    // en_haut asks for its top.
+    void changer_contraintes(bool en_haut = false);
     void enr_contr();
     void ajoute();
     void ajoute_calcul();

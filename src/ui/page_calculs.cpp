@@ -6,11 +6,14 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
 
+#include <algorithm>
 #include <string>
 
 #include "bridge.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
+#include "formule.h"
 #include "gen.h"
 #include "hooks.h"
 #include "page_contraintes.h"
@@ -37,7 +40,7 @@ void Fenetre::montre_calculs() {
     const int m = static_cast<int>(contr.calculs.size());
     Fl_Group* avant = Fl_Group::current();
     gcontr->begin();
-    gcalculs = new Fl_Group(xbcocos, 370 + 33 * n, 991, 33 * m + 8);
+    gcalculs = new Fl_Group(xbcocos, y_page(gcontr, 370 + 33 * n), 991, 33 * m + 8);
     gcalculs->box(FL_UP_BOX);
     gcalculs->labeltype(FL_ENGRAVED_LABEL);
     gcalculs->labelsize(18);
@@ -63,11 +66,15 @@ void Fenetre::place_calcul(int i) {
     auto* nom = new Fl_Input(xnumcoco + 80, y, 150, 25, "nom");
     nom->value(c.nom.c_str());
     nom->callback(cb_inomcalc, donnee_carte(i));
+    prend_sur_entree(nom);
     auto* alg = new Fl_Input(xnumcoco + 300, y, 100, 25, "algèbre");
     alg->value(c.alg.c_str());
     alg->callback(cb_ialgcalc, donnee_carte(i));
+    prend_sur_entree(alg);
     auto* x = new Fl_Button(xnumcoco + 911, y0 + 11, 20, 20, "X");
     x->callback(cb_supcalc, donnee_carte(i));
+    // The field being edited keeps the focus, so that "X" can take it first.
+    x->clear_visible_focus();
     gcalculs->end();
     Fl_Group::current(avant);
 }
@@ -81,6 +88,11 @@ void Fenetre::ajoute_calcul() {
     if (!gcontr) changer_contraintes();
     contr.calculs.push_back(Calcul{});
     montre_calculs();
+    // The new row comes into view, however far the page was scrolled.
+    if (gcontr && gcalculs) {
+        const int bas = gcalculs->y() + gcalculs->h();
+        montre_sur_page(gcontr, bas - 41, bas);
+    }
 }
 
 void cb_inomcalc(Fl_Widget* w, void* i) {
@@ -94,12 +106,26 @@ void cb_inomcalc(Fl_Widget* w, void* i) {
 }
 
 void cb_ialgcalc(Fl_Widget* w, void* i) {
-    if (Calcul* c = calcul_de(i)) c->alg = static_cast<Fl_Input*>(w)->value();
+    Calcul* c = calcul_de(i);
+    if (!c) return;
+    auto* champ = static_cast<Fl_Input*>(w);
+    const std::string f = champ->value();
+    // The counts read a calculation over the conditions and the calculations.
+    const std::size_t nr = std::min<std::size_t>(contr.cocos.size(), max_lettres);
+    const std::size_t nk = std::min<std::size_t>(contr.calculs.size(), max_lettres);
+    if (!formule_complete(f, nr, nk)) {
+        alerte(alerte_formule_postfixe(f));
+        champ->value(c->alg.c_str());
+        return;
+    }
+    c->alg = f;
 }
 
 void cb_supcalc(Fl_Widget* w, void* i) {
     auto* f = dynamic_cast<Fenetre*>(w->top_window());
     if (!f || !calcul_de(i)) return;
+    // A formula being typed is taken first; a refused one stops the deletion.
+    if (!prend_saisie() || !calcul_de(i)) return;
     if (env.page == "ajoute") {
         alerte("Supprimer ou définir la contrainte ouverte");
         return;

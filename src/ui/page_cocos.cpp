@@ -20,6 +20,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "page_contraintes.h"
 #include "textes_tableaux.h"
 
 namespace {
@@ -45,7 +46,8 @@ using BoutonCoco = AvecDonnee<Fl_Button, IntWin>;
 using ListeJoueur = AvecDonnee<ListeEntiere, Int_Output>;
 using ListeKind = AvecDonnee<ListeEntiere, DataCond>;
 
-int y_rangee(int i) { return 367 + 33 * i; }
+// Row i of the list, 8 pixels under its top edge wherever the page has scrolled it.
+int y_rangee(const Fl_Group* liste, int i) { return liste->y() + 8 + 33 * i; }
 
 // Condition n of the set, or null when the set has changed under a widget.
 Condouv* coco(int n) {
@@ -221,7 +223,7 @@ void Fenetre::montre_cocos() {
     const int n = static_cast<int>(std::min<std::size_t>(contr.cocos.size(), max_lettres));
     Fl_Group* avant = Fl_Group::current();
     gcontr->begin();
-    gcocos = new Fl_Scroll(xbcocos, 359, 991, 33 * n + 8);
+    gcocos = new Fl_Scroll(xbcocos, y_page(gcontr, 359), 991, 33 * n + 8);
     // The parameter group of a new row reaches past the list's right edge:
     // no horizontal scrollbar for it.
     gcocos->type(Fl_Scroll::VERTICAL);
@@ -231,7 +233,7 @@ void Fenetre::montre_cocos() {
     gcocos->color(coul_fenetre_contr);
     for (int i = 0; i < n; ++i) {
         const Condouv& c = contr.cocos[i];
-        const int y = y_rangee(i);
+        const int y = y_rangee(gcocos, i);
         bande(y);
         lettre(this, i, y, 25);
         auto* joueur = new Fl_Box(xjcoco, y, 70, 25);
@@ -280,7 +282,7 @@ void Fenetre::ajoute() {
 
     Fl_Group* avant = Fl_Group::current();
     gcocos->begin();
-    const int y = y_rangee(n);
+    const int y = y_rangee(gcocos, n);
     bande(y);
     lettre(this, n, y, 26);
     // The seat button shows the seat the condition is on from the start.
@@ -298,10 +300,14 @@ void Fenetre::ajoute() {
     const auto no = static_cast<std::uint16_t>(n);
     liste_joueurs(joueur, xjcoco, y + 30, 70, 80, "Joueur", nomjoueur, cb_joueur,
                   Int_Output{joueur, nullptr, no});
-    liste_kinds(kind, kind->x(), y + 30, largeur_liste_kinds, 180, "Condition",
-                DataCond{this, kind, params, no});
+    Fl_Browser* kinds = liste_kinds(kind, kind->x(), y + 30, largeur_liste_kinds, 180,
+                                    "Condition", DataCond{this, kind, params, no});
+    // Whole lines only: the kinds scroll.
+    kinds->size(kinds->w(), hauteur_liste(kinds, kinds->h()));
     gcocos->end();
     Fl_Group::current(avant);
+    // The new row and the room its lists open into come into view.
+    montre_sur_page(gcontr, y, gcocos->y() + gcocos->h());
     montre_page(*this);
 }
 

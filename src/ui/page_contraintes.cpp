@@ -6,22 +6,28 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Select_Browser.H>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "bridge.h"
 #include "cartes.h"
 #include "condouv.h"
 #include "contraintes.h"
+#include "edition_cocos.h"
 #include "entrees_stat.h"
 #include "fenetre.h"
+#include "formule.h"
 #include "gen.h"
 #include "hooks.h"
 #include "ini.h"
@@ -56,6 +62,57 @@ const char* label_donneur(int numerofixe) {
 
 
 }  // namespace
+
+// --- scrolling the page ------------------------------------------------------------------
+
+namespace {
+
+// The bottom of the page's content, in window ordinates.
+int bas_contenu(Fl_Scroll* page) {
+    int bas = page->y();
+    for (int i = 0; i < page->children(); ++i) {
+        const Fl_Widget* c = page->child(i);
+        if (c != &page->scrollbar && c != &page->hscrollbar) bas = std::max(bas, c->y() + c->h());
+    }
+    return bas;
+}
+
+}  // namespace
+
+int position_page(Fl_Group* page) {
+    auto* s = dynamic_cast<Fl_Scroll*>(page);
+    return s ? s->yposition() : 0;
+}
+
+int y_page(Fl_Group* page, int y) { return y - position_page(page); }
+
+void defile_page(Fl_Group* page, int y) {
+    auto* s = dynamic_cast<Fl_Scroll*>(page);
+    if (!s) return;
+    const int fin = bas_contenu(s) + s->yposition() - s->y() - s->h();
+    s->scroll_to(s->xposition(), std::max(0, std::min(y, fin)));
+    s->redraw();
+}
+
+void montre_sur_page(Fl_Group* page, int haut, int bas) {
+    if (!page) return;
+    int dy = std::max(0, bas - (page->y() + page->h()));
+    if (haut - dy < page->y()) dy = haut - page->y();
+    if (dy != 0) defile_page(page, position_page(page) + dy);
+}
+
+int hauteur_liste(Fl_Browser* l, int hmax) {
+    // The lines' own height is a protected query, reached through a derived class.
+    struct Acces : Fl_Browser_ {
+        static int (Fl_Browser_::*toutes())() const { return &Acces::full_height; }
+    };
+    // A list without a box of its own is drawn in a sunken one.
+    const int bords = Fl::box_dh(l->box() ? l->box() : FL_DOWN_BOX);
+    const int toutes = (l->*Acces::toutes())();
+    if (toutes + bords <= hmax || l->size() == 0) return toutes + bords;
+    const int ligne = toutes / l->size();
+    return std::max(1, (hmax - bords) / ligne) * ligne + bords;
+}
 
 // --- card buttons ---------------------------------------------------------------------
 
@@ -182,10 +239,17 @@ void cb_sd(Fl_Widget* w, void* bouton) {
 
 void cb_alg(Fl_Widget* w, void*) {
     auto* champ = static_cast<Fl_Input*>(w);
-    contr.con = champ->value();
+    const std::string f = champ->value();
+    // The generator reads the context over the conditions alone.
+    const int n = static_cast<int>(std::min<std::size_t>(contr.cocos.size(), max_lettres));
+    if (!formule_complete(f, n, 0)) {
+        alerte(alerte_formule_postfixe(f));
+        champ->value(contr.con.c_str());
+        return;
+    }
+    contr.con = f;
     // Letters from "a" + n on name no condition; "|" lies in that range but
     // is the "or".
-    const int n = static_cast<int>(contr.cocos.size());
     for (unsigned char c : contr.con)
         if (c < 128 && c >= 'a' + n && c != '|') alerte("Coco inexistante");
 }
@@ -218,7 +282,17 @@ void Fenetre::ini_gcontr() {
     color(couleur_pages);
     Fl_Group* avant = Fl_Group::current();
     begin();
-    gcontr = new Fl_Group(0, 28, w, h - 50);
+    // The page fills the window under the menu bar, and scrolls when the
+    // lists run past its bottom.
+    auto* page = new Fl_Scroll(0, 28, w, h - 28);
+    page->type(Fl_Scroll::VERTICAL);
+    page->box(FL_FLAT_BOX);
+    page->color(couleur_pages);
+    gcontr = page;
+    // The scroll reckons its position from the top-left corner of what it
+    // holds: an empty box in the page's own corner makes that position the
+    // distance scrolled, which the lists rebuilt on the page rely on.
+    new Fl_Box(0, page->y(), 1, 1);
 
     gmains = new Fl_Group(xbcocos, 50, largeur_chooser, hauteur_chooser);
     complete_donne(contr.cfixees);
@@ -253,13 +327,17 @@ void Fenetre::ini_gcontr() {
     bdonneur->color(couleur_choix);
     // The lists come last so that they open over the buttons.
     // 13-point lines: "16 O/EO" fits beside the scroll bar, no sideways scrolling.
-    liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
-    liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
+    // Whole lines only: the boards scroll, the four dealers fit without a scrollbar.
+    Fl_Browser* planches = liste_choix(bnum, 182, 205, 80, 130, liste_numeros, 16, cb_numd, 13);
+    planches->size(planches->w(), hauteur_liste(planches, 130));
+    Fl_Browser* donneurs = liste_choix(bdonneur, 202, 230, 60, 70, joueurs, 4, cb_sd, 13);
+    donneurs->size(donneurs->w(), hauteur_liste(donneurs, 100));
     gnum->end();
 
     ialg = new Fl_Input(16, 409, 250, 30, "Contexte");
     ialg->align(FL_ALIGN_TOP_LEFT);
     ialg->callback(cb_alg);
+    prend_sur_entree(ialg);
 
     // Its long label starts at the column's edge, where it is read whole.
     inbstat = new Fl_Int_Input(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
@@ -268,6 +346,7 @@ void Fenetre::ini_gcontr() {
     inbstat->labelsize(12);
     inbstat->value(std::to_string(nbstat).c_str());
     inbstat->callback(cb_inbdonnes);
+    prend_sur_entree(inbstat);
 
     gcontr->end();
     end();
@@ -280,25 +359,29 @@ void Fenetre::ini_gcontr() {
 
 namespace {
 
-// The page built again from contr, once the caller has checked the page state.
-void reconstruit(Fenetre& f) {
+// The page built again from contr, once the caller has checked the page
+// state. A page rebuilt after an edit stays scrolled where the user was
+// working; a new set, or the page asked for anew, shows from its top.
+void reconstruit(Fenetre& f, bool en_haut) {
+    const int y = en_haut ? 0 : position_page(f.gcontr);
     f.detruit_widgets();
     f.ini_gcontr();
     f.ialg->value(contr.con.c_str());
     f.montre_cocos();
     f.montre_calculs();
+    defile_page(f.gcontr, y);
     env.page = "montrer";
     f.redraw();
 }
 
 }  // namespace
 
-void Fenetre::changer_contraintes() {
+void Fenetre::changer_contraintes(bool en_haut) {
     if (env.page == "ajoute") {
         alerte(refus_ouverte);
         return;
     }
-    reconstruit(*this);
+    reconstruit(*this, en_haut);
 }
 
 void Fenetre::initialise() {
@@ -324,7 +407,7 @@ void Fenetre::charge_contr(const char* path) {
     contr = std::move(lu);
     // An open condition belonged to the old set: its row must not index this one.
     env.page = "montrer";
-    reconstruit(*this);
+    reconstruit(*this, true);
 }
 
 void Fenetre::choisir_contr() {
@@ -339,7 +422,7 @@ void Fenetre::choisir_contr() {
             if (env.page == "ajoute")
                 gcontr->show();
             else
-                reconstruit(*this);
+                reconstruit(*this, false);
         }
     }
     redraw();
@@ -349,14 +432,43 @@ void Fenetre::cb_choisir_contr(Fl_Widget*, void* fenetre) {
     static_cast<Fenetre*>(fenetre)->choisir_contr();
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+bool meme_fichier(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+// Whether the set may be written to path: a file that is there already is
+// replaced only when the user may write it (a file without any write bit
+// counts as protected even for root, whom access() lets write anything),
+// and, unless it is the set's own file, when the user says so.
+bool accepte_ecriture(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return true;  // the writer reports what it cannot do
+    constexpr fs::perms ecriture =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((fs::status(path, ec).permissions() & ecriture) == fs::perms::none ||
+        access(path.c_str(), W_OK) != 0) {
+        alerte("Le fichier « " + path + " » est protégé en écriture : il n'est pas remplacé");
+        return false;
+    }
+    if (meme_fichier(path, contr.nom)) return true;
+    const std::string quoi = meme_fichier(path, "dralen.ini")
+                                 ? "« " + path + " » est le fichier de configuration du programme."
+                                 : "Le fichier « " + path + " » existe déjà.";
+    return demander(quoi + " Le remplacer par les contraintes en cours ?");
+}
+
+}  // namespace
+
 void Fenetre::enr_contr() {
-    // A menu entry does not take the focus: the field being edited has not
-    // called back yet, and what it shows is what the user means to save.
-    if (Fl_Widget* f = Fl::focus())
-        if (gcontr && gcontr->contains(f) && dynamic_cast<Fl_Input_*>(f) && f->changed())
-            f->do_callback();
+    // What the field being edited shows is what the user means to save.
+    if (!prend_saisie()) return;
     const std::string path = choisir_fichier("Choisissez un nom de fichier", "*", contr.nom);
-    if (path.empty()) return;
+    if (path.empty() || !accepte_ecriture(path)) return;
     // A file that could not be written keeps the name of the one that was.
     if (!enregistre_contr(path.c_str())) return;
     contr.nom = path;

@@ -6,11 +6,14 @@
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Multiline_Output.H>
+#include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Select_Browser.H>
 #include <FL/Fl_Window.H>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -20,8 +23,11 @@
 #include "aides_gui.h"
 #include "condouv.h"
 #include "contraintes.h"
+#include "edition_cocos.h"
 #include "fenetre.h"
+#include "garde_etat.h"
 #include "gen.h"
+#include "page_cocos.h"
 
 namespace fs = std::filesystem;
 using Alertes = std::vector<std::string>;
@@ -196,16 +202,21 @@ TEST_F(ContraintesGui, ThePageShowsTheSetsNumbering) {
     }
 }
 
+// A context whose operators find their operands is stored, with a warning
+// per letter that names no condition; any other (n = -1) is refused and the
+// previous one kept.
 TEST_F(ContraintesGui, ContextLettersThatNameNoConditionAreReported) {
     contr.cocos = {Condouv{0, 2, {0, 14, 0}}, Condouv{0, 0, {0, 14, 0}}};
     choisit("&Contraintes/&Montrer");
-    const std::pair<const char*, std::size_t> cas[] = {
-        {"a&b", 0}, {"a&c", 1}, {"a|b|z", 1}, {"!A", 0}, {"a & b", 0}, {"a{b}~", 3}, {"é a", 0}};
+    const std::pair<const char*, int> cas[] = {{"ab&", 0},   {"ab&z", 1}, {"a b ! &", 0}, {"a{b}~", 3},
+                                               {"é a", 0},   {"a&b", -1}, {"!A", -1},     {"", 0}};
     for (const auto& [texte, n] : cas) {
         rec.alertes.clear();
+        const std::string avant = contr.con;
         tape(fen->ialg, texte);
-        EXPECT_EQ(rec.alertes, Alertes(n, "Coco inexistante")) << texte;
-        EXPECT_EQ(contr.con, texte);  // stored whatever the alerts
+        EXPECT_EQ(rec.alertes, n < 0 ? Alertes{alerte_formule_postfixe(texte)} : Alertes(n, "Coco inexistante"));
+        EXPECT_EQ(contr.con, n < 0 ? avant : texte);
+        EXPECT_EQ(fen->ialg->value(), contr.con);
     }
 }
 
@@ -222,8 +233,8 @@ TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
     tape(champ_calcul(0, "nom"), "nb piques");
     EXPECT_EQ(contr.calculs[0].nom, "nb_piques");
     EXPECT_STREQ(champ_calcul(0, "nom")->value(), "nb piques");
-    tape(champ_calcul(0, "algèbre"), "a & !b");
-    EXPECT_EQ(contr.calculs[0].alg, "a & !b");
+    tape(champ_calcul(0, "algèbre"), "a !b &");
+    EXPECT_EQ(contr.calculs[0].alg, "a !b &");
     choisit("&Contraintes/Ajouter calcul");
     tape(champ_calcul(1, "nom"), "deux");
 
@@ -452,6 +463,104 @@ TEST_F(ContraintesGui, TheExampleFixedDealIsAnalysedAfterChoisir) {
     choisit("&DDS/&Analyse");
     ASSERT_NE(fen->gjdds, nullptr);
     EXPECT_TRUE(fen->gjdds->visible());
+    EXPECT_TRUE(rec.alertes.empty());
+}
+
+// What runs is what the page shows: Enter takes a field (a refused formula
+// gives the previous one back), the menu the field still being edited.
+TEST_F(ContraintesGui, TheStatisticsCountWhatWasTyped) {
+    GardeEtat garde;
+    std::memcpy(contr.cfixees, donne_une_couleur_chacun().data(), 52);
+    contr.cocos = {Condouv{9, 0, {0, 2, 14, 13, 13}}};  // Nord holds the spades: always true
+    contr.con = "a !";
+    contr.calculs = {Calcul{"toujours", "a !", false}};
+    limite = 10;
+    choisit("&Contraintes/&Montrer");
+    remplace_texte(champ_calcul(0, "algèbre"), "a|");
+    touche(fen.get(), FL_Enter);
+    EXPECT_EQ(rec.alertes, Alertes({alerte_formule_postfixe("a|")}));
+    touche(fen.get(), FL_BackSpace, 0, "\b");  // "a !" is back: "a " now
+    touche(fen.get(), FL_Enter);
+    EXPECT_EQ(contr.calculs[0].alg, "a ");
+    remplace_texte(fen->ialg, "a");
+    remplace_texte(fen->inbstat, "6");
+    choisit("&Statistiques/&Calculer");
+    Fl_Window* res = Fl::first_window();
+    ASSERT_STREQ(res->label(), "Résultats statistique");
+    const std::string texte = static_cast<Fl_Multiline_Output*>(res->child(0))->value();
+    EXPECT_EQ(texte.rfind("Nombre de mains : 6\nMains contexte : 6\ntoujours : 6 ", 0), 0u) << texte;
+    res->do_callback();
+}
+
+// "Enregistrer" replaces the set's own file at once, asks before replacing
+// any other, and never replaces a file without write permission.
+TEST_F(ContraintesGui, SavingOverAFileAsksOrRefuses) {
+    for (const char* f : {"contraintes/siennes", "contraintes/autre", "contraintes/protege", "dralen.ini"})
+        ecrit_fichier(f, "ancien\n");
+    fs::permissions("contraintes/protege", fs::perms::owner_read);
+    contr.nom = "contraintes/siennes";
+    choisit("&Contraintes/&Montrer");
+    struct Cas {
+        const char* chemin;
+        bool oui, question, alerte, remplace;
+    } const cas[] = {{"contraintes/siennes", false, false, false, true},
+                     {"contraintes/autre", false, true, false, false},
+                     {"contraintes/autre", true, true, false, true},
+                     {"contraintes/protege", true, false, true, false},
+                     {"dralen.ini", false, true, false, false}};
+    for (const Cas& c : cas) {
+        ReponsesChoix choix({c.chemin});
+        ReponsesQuestions reponses({c.oui});
+        rec.alertes.clear();
+        const std::string avant = lit_fichier(c.chemin);
+        choisit("&Contraintes/&Enregistrer");
+        ASSERT_EQ(reponses.questions.size(), c.question ? 1u : 0u) << c.chemin;
+        if (c.question) EXPECT_NE(reponses.questions[0].find(c.chemin), std::string::npos);
+        EXPECT_EQ(rec.alertes.size(), c.alerte ? 1u : 0u) << c.chemin;
+        EXPECT_EQ(lit_fichier(c.chemin), c.remplace ? texte_contraintes(contr, c.chemin) : avant);
+    }
+}
+
+// A full set on a 1366 × 768 screen: the last calculation and the last
+// condition are reached with the mouse wheel, and the lists open whole.
+TEST_F(ContraintesGui, EveryRowIsReachedByScrollingOnASmallScreen) {
+    EcranSimule ecran(1366, 768);
+    fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
+    Fl_Window* w = fen.get();
+    w->wait_for_expose();  // a list's scrollbar is settled when it is drawn
+    contr.cocos.assign(26, Condouv{0, 2, {0, 14, 0}});
+    contr.calculs.assign(26, Calcul{"x", "a", false});
+    choisit("&Contraintes/&Montrer");
+    const auto vu = [&](Fl_Widget* x) { return x->y() >= fen->gcontr->y() && x->y() + x->h() <= w->h(); };
+    clic_sur(bouton_de(liste(4)));
+    EXPECT_TRUE(liste(4)->Fl_Widget::visible() && !liste(4)->scrollbar.visible());  // 4 dealers fit
+
+    Fl_Input* derniere = champ_calcul(25, "algèbre");
+    for (int i = 0; i < 200 && !vu(derniere); ++i) molette(w, 700, 400, 1);
+    ASSERT_TRUE(vu(derniere));
+    remplace_texte(derniere, "a!");
+    touche(w, FL_Enter);
+    EXPECT_EQ(contr.calculs[25].alg, "a!");
+    Fl_Button* z = par_label<Fl_Button>(fen->gcocos, "z");
+    for (int i = 0; i < 200 && !vu(z); ++i) molette(w, 700, 400, -1);
+    ASSERT_TRUE(vu(z));
+    clic_sur(z);
+    EXPECT_STREQ(widgets<Fl_Output>(fen->gmodif).at(0)->value(), "Modification de la coco z");
+
+    // A 7th row added on the page scrolled down: the list rebuilt stays
+    // under the hands, and the row's kind list comes into view whole, over
+    // the calculations, and takes a click.
+    contr.cocos.resize(6);
+    choisit("&Contraintes/&Montrer");
+    const int sous_les_mains = fen->gcocos->y() - fen->gmains->y();
+    molette(w, 700, 400, 100);
+    touche(w, 'o', FL_CTRL);
+    EXPECT_EQ(fen->gcocos->y() - fen->gmains->y(), sous_les_mains);
+    clic_sur(widgets<SortieChoix>(fen->gcocos).at(0));
+    Fl_Select_Browser* kinds = widgets<Fl_Select_Browser>(fen->gcocos).back();
+    ASSERT_TRUE(kinds->Fl_Widget::visible() && vu(kinds));
+    clic(w, kinds->x() + 20, kinds->y() + 8);
+    EXPECT_EQ(contr.cocos[6].id_condition, 0);
     EXPECT_TRUE(rec.alertes.empty());
 }
 

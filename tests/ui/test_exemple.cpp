@@ -20,7 +20,8 @@ TEST(Exemple, HoldsTheDirectoriesThePagesWriteTo) {
 }
 
 // Sud opens 1SA: kind 0 (openings) on seat 2, system 0 (SEF), bid 14 (1SA),
-// no particularity (0).
+// no particularity (0); Sud deals every board (numbering -3), so that no
+// other seat opens first.
 TEST(Exemple, SudOpeningOneNotrumpReadsAsOneOpeningCondition) {
     RepertoireTemp rep;
     fs::copy(exemple, ".", fs::copy_options::recursive);
@@ -31,7 +32,7 @@ TEST(Exemple, SudOpeningOneNotrumpReadsAsOneOpeningCondition) {
     EXPECT_EQ(c.cocos[0].joueur, 2);
     EXPECT_EQ(c.cocos[0].id_condition, 0);
     EXPECT_EQ(c.cocos[0].params, (std::vector<int>{0, 14, 0}));
-    EXPECT_EQ(c.numerofixe, 0);
+    EXPECT_EQ(c.numerofixe, -3);
     EXPECT_EQ(c.con, "");
     EXPECT_EQ(std::string(c.cfixees, 52), std::string(52, 'V'));
 }
