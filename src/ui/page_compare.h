@@ -8,6 +8,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Select_Browser.H>
 
 #include <array>
@@ -29,8 +30,9 @@ enum SelecteurContrat { sel_niveau, sel_couleur, sel_contre, sel_declarant };
 
 // The page group (Fenetre::gcompare). Its rows are sized once, when it is
 // built for nb_contrats contracts: the lists' callback data point into them,
-// so a new count means a new page.
-class PageComparaison : public Fl_Group {
+// so a new count means a new page. It scrolls vertically where the window is
+// too low for it (four contracts on a 768-pixel screen).
+class PageComparaison : public Fl_Scroll {
 public:
     struct Ligne {
         std::array<Fl_Button*, 4> bouton{};

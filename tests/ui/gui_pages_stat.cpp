@@ -101,7 +101,7 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     for (Choix_Stat* l : lignes) EXPECT_STREQ(l->sel_decl->bouton->label(), "Sud");
     capture(fen.get(), "levees_page");
 
-    Fl_Button* calculer = seul_par_label<Fl_Button>(fen->gstats, "&Calculer");
+    Fl_Button* calculer = seul_par_label<Fl_Button>(fen->gstats, "Calculer");
     clique(calculer);
     EXPECT_EQ(rec.alertes, Alertes({"Aucune couleur choisie"}));
     EXPECT_EQ(fen->gres_lev, nullptr);
