@@ -34,6 +34,7 @@ const char* const chiffres[8] = {"0", "1", "2", "3", "4", "5", "6", "7"};
 const char* const alerte_limite =
     "Limite atteinte avant terme. Augmentez la limite ou diminuez le nombre de donnes";
 
+constexpr int y_titre = 80;          // the page's title
 constexpr int haut_ligne = 25;       // a contract row
 constexpr int largeur_form = 971;    // the "Contrats" form
 constexpr int largeur_res = 891;     // the results panel
@@ -117,7 +118,7 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     box(FL_FLAT_BOX);
     color(couleur_pages);
     const int n = nb_contrats;
-    new Titrepage("Comparaison des contrats", 100, 80, xm - 200);
+    titre = new Titrepage("Comparaison des contrats", 100, y_titre, xm - 200);
 
     nom = new Fl_Output(16, 150, 200, 30, "Nom des contraintes");
     nom->align(FL_ALIGN_TOP_LEFT);
@@ -239,6 +240,13 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
 
 PageComparaison::~PageComparaison() = default;
 
+void PageComparaison::en_haut() {
+    // The toolkit counts the scroll position from the top of the children,
+    // not from where they were built: the title tells how far they moved.
+    const int decalage = titre->y() - y_titre;
+    if (decalage != 0) scroll_to(xposition(), yposition() + decalage);
+}
+
 void PageComparaison::rafraichit() {
     nom->value(contr.nom.c_str());
     montre_parametres(champs);
@@ -328,7 +336,7 @@ void Fenetre::comparer(bool avec_resultats, std::int64_t tirages, int secondes) 
             page->resultats = nullptr;
         }
         // The panel goes at the top of the page, which is shown from there.
-        page->scroll_to(0, 0);
+        page->en_haut();
         const int xr = xbcontrats;
         page->begin();
         page->resultats = new Fl_Group(xr, 150, largeur_res, 175);

@@ -40,6 +40,7 @@ public:
         std::array<IntBouton, 4> ib{};
     };
 
+    Fl_Widget* titre = nullptr;           // the page's title, where it was built
     Fl_Output* nom = nullptr;             // the constraint set's name, this page's own
     Fl_Button* bnombre = nullptr;         // the number of contracts
     Fl_Select_Browser* lnombre = nullptr; // its list
@@ -55,6 +56,9 @@ public:
 
     // Shows what a run will use now: the set's name, nbstat, limite, the mode.
     void rafraichit();
+    // Scrolls the page back to its top, where its widgets are where they
+    // were built (a new one is placed by those coordinates).
+    void en_haut();
 };
 
 // Callbacks: a mode button (data: the mode number), the count list (a

@@ -60,11 +60,17 @@ void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int larg
     fl_font(liste->textfont(), liste->textsize());
     double large = 0;
     for (int i = 0; i < n; ++i) large = std::max(large, fl_width(lignes[i]));
-    // A line takes its text, 6 pixels of margin and the frame; one spare
-    // pixel each way keeps the toolkit's own rounding from adding a bar.
-    const int w = std::max(largeur_min, static_cast<int>(large) + 6 + Fl::box_dw(liste->box()) + 2);
-    const int h = n * fl_height() + Fl::box_dh(liste->box()) + 2;
+    // A line takes its text and 6 pixels of margin, inside the frame (a
+    // list without a box of its own draws a sunken one); one spare pixel
+    // each way keeps the toolkit's own rounding from adding a bar.
+    const Fl_Boxtype cadre = liste->box() ? liste->box() : FL_DOWN_BOX;
+    const int w = std::max(largeur_min, static_cast<int>(large) + 6 + Fl::box_dw(cadre) + 2);
+    const int h = n * fl_height() + Fl::box_dh(cadre) + 2;
     liste->size(w, h);
+    // Sized to its lines, the list needs no bar; and the toolkit, which
+    // draws a new list with both bars shown, would otherwise keep them when
+    // the lines fit only without them.
+    liste->has_scrollbar(0);
 }
 
 void cb_ouvre_liste(Fl_Widget*, void* data) {
