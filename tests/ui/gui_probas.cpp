@@ -95,11 +95,8 @@ protected:
                 EXPECT_EQ(w->w(), 500);
                 EXPECT_EQ(w->h(), 400);
                 auto* d = dynamic_cast<Fl_Text_Display*>(w->child(0));
-                if (!d || !d->buffer()) return "";
-                char* t = d->buffer()->text();
-                const std::string texte = t;
-                std::free(t);
-                return texte;
+                if (!d) return "";
+                return std::unique_ptr<char, void (*)(void*)>(d->buffer()->text(), std::free).get();
             }
         return "";
     }
