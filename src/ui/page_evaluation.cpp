@@ -42,7 +42,6 @@ struct Champs {
     Fl_Input_* nbstat = nullptr;
     Fl_Input_* limite = nullptr;
     Fl_Button* siege = nullptr;
-    Fl_Select_Browser* liste = nullptr;
 };
 Champs champs;
 
@@ -176,12 +175,12 @@ void Fenetre::evaluation() {
 
         // Built last: open, the seat list lies over "Évaluation statique"
         // and the results beside it, and takes the clicks on its lines.
-        champs.liste = new Fl_Select_Browser(xg + 58 + 73, y1, 70, 80);
-        for (const char* l : joueurs) champs.liste->add(l);
-        taille_liste(champs.liste, joueurs, 4, 70);
-        champs.liste->hide();
-        champs.liste->callback(cb_joue, champs.siege);
-        champs.siege->callback(cb_ouvre_liste, champs.liste);
+        auto* liste = new Fl_Select_Browser(xg + 58 + 73, y1, 70, 80);
+        for (const char* l : joueurs) liste->add(l);
+        taille_liste(liste, joueurs, 4, 70);
+        liste->hide();
+        liste->callback(cb_joue, champs.siege);
+        champs.siege->callback(cb_ouvre_liste, liste);
         geval->end();
         end();
         Fl_Group::current(avant);
