@@ -1,5 +1,6 @@
 #include "entrees_stat.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 
 #include <string>
@@ -35,14 +36,32 @@ bool prend_limite(const char* texte) {
     return prend(texte, 1, 31, limite, "La limite doit être comprise entre 1 et 31");
 }
 
+// Either way the field shows the value in force: "007" reads back as 7.
 void cb_inbdonnes(Fl_Widget* w, void*) {
     auto* champ = dynamic_cast<Fl_Input_*>(w);
     if (!champ) return;
-    if (!prend_nbstat(champ->value())) remet(w, nbstat);
+    prend_nbstat(champ->value());
+    remet(w, nbstat);
 }
 
 void cb_limite(Fl_Widget* w, void*) {
     auto* champ = dynamic_cast<Fl_Input_*>(w);
     if (!champ) return;
-    if (!prend_limite(champ->value())) remet(w, limite);
+    prend_limite(champ->value());
+    remet(w, limite);
+}
+
+ChampStat::ChampStat(int x, int y, int w, int h, const char* label, Fl_Callback* cb)
+    : Fl_Int_Input(x, y, w, h, label) {
+    callback(cb);
+    // A value refused while it is being typed would alert at every key.
+    when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+}
+
+int ChampStat::handle(int event) {
+    const int cle = Fl::event_key();
+    if (event == FL_KEYBOARD && (cle == FL_Enter || cle == FL_KP_Enter) &&
+        Fl::event_state(FL_CTRL | FL_ALT | FL_META))
+        return 0;
+    return Fl_Int_Input::handle(event);
 }

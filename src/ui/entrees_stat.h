@@ -3,6 +3,7 @@
 // refused with an alert and the old one kept, and the field shows it again.
 #pragma once
 
+#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Widget.H>
 
 // Largest nbstat a user may type: the statistics keep every accepted deal
@@ -14,7 +15,17 @@ inline constexpr int nbstat_max = 1000000;
 bool prend_nbstat(const char* texte);
 bool prend_limite(const char* texte);
 
-// Callbacks of the two inputs (Fl_Input_ widgets): they store the value, or
-// put the old one back in the field.
+// Callbacks of the two inputs (Fl_Input_ widgets): they store the value and
+// show it as taken, or put the old one back in the field.
 void cb_inbdonnes(Fl_Widget* w, void*);
 void cb_limite(Fl_Widget* w, void*);
+
+// An input of a page's statistics, with one of the callbacks above: it takes
+// its value on Enter and when it is left. Enter with Ctrl (or Alt, Meta) is
+// the page's compute key: the field lets it go on as a shortcut, and the
+// compute button takes the field first (prend_saisie).
+class ChampStat : public Fl_Int_Input {
+public:
+    ChampStat(int x, int y, int w, int h, const char* label, Fl_Callback* cb);
+    int handle(int event) override;
+};

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -33,6 +34,7 @@ const char* const chiffres[8] = {"0", "1", "2", "3", "4", "5", "6", "7"};
 const char* const alerte_limite =
     "Limite atteinte avant terme. Augmentez la limite ou diminuez le nombre de donnes";
 
+constexpr int y_titre = 80;          // the page's title
 constexpr int haut_ligne = 25;       // a contract row
 constexpr int largeur_form = 971;    // the "Contrats" form
 constexpr int largeur_res = 891;     // the results panel
@@ -43,15 +45,21 @@ int largeur_texte(const char* texte, Fl_Font police, int taille) {
     return static_cast<int>(fl_width(texte));
 }
 
-// A hidden list of the lines given, sized to show them all, below (x, y).
+// A hidden list of the lines given, below (x, y), showing them all and each
+// whole, at least w wide.
 Fl_Select_Browser* liste(int x, int y, int w, const char* const* lignes, int n) {
-    fl_open_display();
-    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
-    const int haut = n * fl_height() + 8;
-    auto* l = new Fl_Select_Browser(x, y, w, haut);
+    auto* l = new Fl_Select_Browser(x, y, w, 10);
     for (int i = 0; i < n; ++i) l->add(lignes[i]);
+    taille_liste(l, lignes, n, w);
     l->hide();
     return l;
+}
+
+// The height of the tallest list of a contract row: its seven levels.
+int haut_liste_niveaux() {
+    fl_open_display();
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    return 7 * fl_height() + Fl::box_dh(FL_DOWN_BOX) + 2;
 }
 
 // The label of a level button; an out-of-range value shows as it is, so
@@ -105,9 +113,12 @@ void ajuste_contrats(int n) {
 // --- the page ---------------------------------------------------------------------------
 
 PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
-    : Fl_Group(x, y, w, h) {
+    : Fl_Scroll(x, y, w, h) {
+    type(Fl_Scroll::VERTICAL);
+    box(FL_FLAT_BOX);
+    color(couleur_pages);
     const int n = nb_contrats;
-    new Titrepage("Comparaison des contrats", 100, 80, xm - 200);
+    titre = new Titrepage("Comparaison des contrats", 100, y_titre, xm - 200);
 
     nom = new Fl_Output(16, 150, 200, 30, "Nom des contraintes");
     nom->align(FL_ALIGN_TOP_LEFT);
@@ -115,14 +126,24 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     nom->clear_visible_focus();
 
     const int x0 = xbcontrats - 80;
-    const int y0 = 400;
-    const int y_lignes = y0 + 190;
-    const int y_calculer = y_lignes + n * haut_ligne + 12;
-    const int haut_form = y_calculer + 30 + 15 - y0;
-    const int y_params = y0 + haut_form + 15;
-    // It holds the statistics inputs too, and is tall enough for the lists
-    // of the last row when they open below it, over those inputs.
-    auto* gcontrats = new Fl_Group(x0, y0, largeur_form, y_params + 50 + 80 - y0);
+    // Offsets from the top of the "Contrats" form.
+    const int d_lignes = 190;
+    const int d_calculer = d_lignes + n * haut_ligne + 12;
+    const int haut_form = d_calculer + 30 + 15;
+    const int d_params = haut_form + 15;
+    // The lowest the page reaches: the inputs, or the lists of the last row
+    // open below it.
+    const int d_bas = std::max(d_params + 50, d_lignes + n * haut_ligne + haut_liste_niveaux());
+    // The form keeps the band above it for the results panel (150 to 325),
+    // and gives up the rest of the band, down to 340, where the window is
+    // too low for the whole page.
+    const int y0 = std::max(340, std::min(400, y + h - 4 - d_bas));
+    const int y_lignes = y0 + d_lignes;
+    const int y_calculer = y0 + d_calculer;
+    const int y_params = y0 + d_params;
+    // It holds the statistics inputs too, and the lists of the last row
+    // when they open below it, over those inputs.
+    auto* gcontrats = new Fl_Group(x0, y0, largeur_form, d_bas);
     new BoiteForm(x0, y0, "Contrats", largeur_form, haut_form);
 
     const char* titre_nombre = "Nombre de contrats ";
@@ -182,6 +203,9 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     }
     calculer = new Fl_Button(x0 + 20, y_calculer, 90, 30, "Calculer");
     calculer->callback(cb_calcomp, fenetre);
+    // The key of every compute button; no menu entry uses it, and the label
+    // underlines no letter, whose Alt+letter would shadow the menu's.
+    calculer->shortcut(FL_CTRL + FL_Enter);
     champs = parametres(y_params, x0, largeur_form);
 
     // Built from the last row up, so that an upper row's list lies over
@@ -201,20 +225,27 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
             l.ib[s].entier = i;
             l.ib[s].bouton = l.bouton[s];
             l.liste[s]->callback(rappels[s], &l.ib[s]);
-            l.bouton[s]->callback(Fenetre::cb_bjoueur, l.liste[s]);
+            l.bouton[s]->callback(cb_ouvre_liste, l.liste[s]);
         }
     }
     lnombre = liste(xnb, y0 + 12 + haut_ligne, 35, chiffres + 1, 4);
     wb.win = fenetre;
     wb.bout = bnombre;
     lnombre->callback(cb_nbcontrats, &wb);
-    bnombre->callback(Fenetre::cb_bjoueur, lnombre);
+    bnombre->callback(cb_ouvre_liste, lnombre);
     gcontrats->end();
     end();
     rafraichit();
 }
 
 PageComparaison::~PageComparaison() = default;
+
+void PageComparaison::en_haut() {
+    // The toolkit counts the scroll position from the top of the children,
+    // not from where they were built: the title tells how far they moved.
+    const int decalage = titre->y() - y_titre;
+    if (decalage != 0) scroll_to(xposition(), yposition() + decalage);
+}
 
 void PageComparaison::rafraichit() {
     nom->value(contr.nom.c_str());
@@ -277,7 +308,10 @@ void cb_comp_jou(Fl_Widget* list, void* data) {
     relabel(ib, joueurs[d]);
 }
 
-void cb_calcomp(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->res_compare(); }
+void cb_calcomp(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
+    static_cast<Fenetre*>(fenetre)->res_compare();
+}
 
 // --- building, running, showing ---------------------------------------------------------------
 
@@ -301,6 +335,8 @@ void Fenetre::comparer(bool avec_resultats, std::int64_t tirages, int secondes) 
             Fl::delete_widget(page->resultats);
             page->resultats = nullptr;
         }
+        // The panel goes at the top of the page, which is shown from there.
+        page->en_haut();
         const int xr = xbcontrats;
         page->begin();
         page->resultats = new Fl_Group(xr, 150, largeur_res, 175);

@@ -8,6 +8,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Select_Browser.H>
 
 #include <array>
@@ -29,8 +30,9 @@ enum SelecteurContrat { sel_niveau, sel_couleur, sel_contre, sel_declarant };
 
 // The page group (Fenetre::gcompare). Its rows are sized once, when it is
 // built for nb_contrats contracts: the lists' callback data point into them,
-// so a new count means a new page.
-class PageComparaison : public Fl_Group {
+// so a new count means a new page. It scrolls vertically where the window is
+// too low for it (four contracts on a 768-pixel screen).
+class PageComparaison : public Fl_Scroll {
 public:
     struct Ligne {
         std::array<Fl_Button*, 4> bouton{};
@@ -38,6 +40,7 @@ public:
         std::array<IntBouton, 4> ib{};
     };
 
+    Fl_Widget* titre = nullptr;           // the page's title, where it was built
     Fl_Output* nom = nullptr;             // the constraint set's name, this page's own
     Fl_Button* bnombre = nullptr;         // the number of contracts
     Fl_Select_Browser* lnombre = nullptr; // its list
@@ -53,6 +56,9 @@ public:
 
     // Shows what a run will use now: the set's name, nbstat, limite, the mode.
     void rafraichit();
+    // Scrolls the page back to its top, where its widgets are where they
+    // were built (a new one is placed by those coordinates).
+    void en_haut();
 };
 
 // Callbacks: a mode button (data: the mode number), the count list (a

@@ -5,7 +5,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Select_Browser.H>
 #include <FL/fl_draw.H>
@@ -21,6 +20,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "parametres.h"
 #include "points3sa.h"
 #include "tableaux.h"
 
@@ -86,6 +86,9 @@ void evalue_statique() {
 void cb_joue(Fl_Widget* list, void* bouton) {
     const int ligne = static_cast<Fl_Select_Browser*>(list)->value();
     if (ligne < 1 || ligne > 4) return;
+    // Closed once a seat is chosen, as every other list: open, it would
+    // cover the static results.
+    list->hide();
     joueur = ligne - 1;
     auto* b = static_cast<Fl_Button*>(bouton);
     b->label(nomjoueur[joueur]);
@@ -93,11 +96,13 @@ void cb_joue(Fl_Widget* list, void* bouton) {
 }
 
 void cb_calstatic(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
     evalue_statique();
     static_cast<Fenetre*>(fenetre)->evaluation();
 }
 
 void cb_bou3SA(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
     evalue_statique();
     booldh = false;
     BilanStat b;
@@ -136,11 +141,6 @@ void Fenetre::evaluation() {
         new Fl_Box(xg, y1, 50, 25, "Main de");
         champs.siege = new Fl_Button(xg + 58, y1, 70, 25, nomjoueur[joueur]);
         champs.siege->color(255);
-        auto* liste = new Fl_Select_Browser(xg + 58 + 73, y1, 70, 80);
-        for (const char* l : joueurs) liste->add(l);
-        liste->hide();
-        liste->callback(cb_joue, champs.siege);
-        champs.siege->callback(Fenetre::cb_bjoueur, liste);
 
         const int y2 = y1 + 25 + 8;
         const int ws = largeur_texte(" Évaluation statique ") + 10;
@@ -158,6 +158,9 @@ void Fenetre::evaluation() {
         const int y4 = y3 + 38;
         auto* b3sa = new Fl_Button(xg, y4, largeur_texte(" Points3SA ") + 10, 25, "Points3SA");
         b3sa->callback(cb_bou3SA, this);
+        // The key of the compute buttons of every page, for the one that
+        // draws deals with the typed count and limit.
+        b3sa->shortcut(FL_CTRL + FL_Enter);
         // Wide enough for "limite atteinte" when the budget runs out.
         const int y5 = y4 + 38;
         champs.hl = sortie(xg, y5, 120, "Points HL déclarant ");
@@ -166,13 +169,18 @@ void Fenetre::evaluation() {
         const int yt = 150 + 250 + 30;
         new BoiteForm(xb, yt, "Nombre de tirages", 891, 50);
         const int xn = xb + largeur_texte(" Nombre de donnes ") + 24;
-        auto* inb = new Fl_Int_Input(xn, yt + 12, 80, 25, "Nombre de donnes : ");
-        inb->callback(cb_inbdonnes);
-        champs.nbstat = inb;
+        champs.nbstat = new ChampStat(xn, yt + 12, 80, 25, "Nombre de donnes : ", cb_inbdonnes);
         const int xlim = xn + 80 + 24 + largeur_texte("Limite : ");
-        auto* ilim = new Fl_Int_Input(xlim, yt + 12, 40, 25, "Limite : ");
-        ilim->callback(cb_limite);
-        champs.limite = ilim;
+        champs.limite = new ChampStat(xlim, yt + 12, 40, 25, "Limite : ", cb_limite);
+
+        // Built last: open, the seat list lies over "Évaluation statique"
+        // and the results beside it, and takes the clicks on its lines.
+        auto* liste = new Fl_Select_Browser(xg + 58 + 73, y1, 70, 80);
+        for (const char* l : joueurs) liste->add(l);
+        taille_liste(liste, joueurs, 4, 70);
+        liste->hide();
+        liste->callback(cb_joue, champs.siege);
+        champs.siege->callback(cb_ouvre_liste, liste);
         geval->end();
         end();
         Fl_Group::current(avant);

@@ -1,8 +1,8 @@
 #include "page_levees.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "parametres.h"
 #include "score.h"
 #include "statlevees.h"
 #include "tableaux.h"
@@ -92,11 +93,12 @@ SelectJ::SelectJ(int x, int y, int i, IntBouton* ib) : Fl_Group(x, y, 140, 80) {
     bouton->labelsize(16);
     choix = new Fl_Select_Browser(x + 70, y, 70, 80);
     for (const char* l : lignes_sieges) choix->add(l);
+    taille_liste(choix, lignes_sieges, 4, 70);
     choix->hide();
     ib->entier = i;
     ib->bouton = bouton;
     choix->callback(cb_choix, ib);
-    bouton->callback(Fenetre::cb_bjoueur, choix);
+    bouton->callback(cb_ouvre_liste, choix);
     end();
 }
 
@@ -227,7 +229,10 @@ void cb_choix(Fl_Widget* list, void* data) {
     ib->bouton->redraw();
 }
 
-void cb_callev(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->res_levees(couleurs); }
+void cb_callev(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
+    static_cast<Fenetre*>(fenetre)->res_levees(couleurs);
+}
 
 // --- the page -----------------------------------------------------------------------------------
 
@@ -257,24 +262,21 @@ void Fenetre::stats_levees() {
 
     new BoiteForm(xb, 226, "Contrats", 891, 300);
     for (int i = 0; i < 5; ++i) new Choix_Stat(xb + 20, 240 + 50 * i, 600, haut_ligne, i);
-    auto* calculer = new Fl_Button(xb + 20, 486, 90, 30, "&Calculer");
+    auto* calculer = new Fl_Button(xb + 20, 486, 90, 30, "Calculer");
     calculer->callback(cb_callev, this);
-    // A shortcut goes first to the widgets under the mouse: with its
-    // label's own Alt+C the button would take the menu's Alt+C (Comparer)
-    // and Alt+Shift+C (Probabilités) whenever the mouse is over the page.
+    // A shortcut goes first to the widgets under the mouse: with an
+    // underlined C the button would take the menu's Alt+C (Comparer) and
+    // Alt+Shift+C (Probabilités) whenever the mouse is over the page.
     calculer->shortcut(FL_CTRL + FL_Enter);
 
     new BoiteForm(xb, 556, "Nombre de tirages", 891, 50);
     const int xn = xb + 20 + largeur_texte("Nombre de donnes : ", FL_HELVETICA, 14);
-    auto* inb = new Fl_Int_Input(xn, 568, 80, 26, "Nombre de donnes : ");
+    auto* inb = new ChampStat(xn, 568, 80, 26, "Nombre de donnes : ", cb_inbdonnes);
     inb->value(std::to_string(nbstat).c_str());
-    inb->callback(cb_inbdonnes);
     const int xl = xn + 100 + largeur_texte("Limite : ", FL_HELVETICA, 14);
-    auto* ilim = new Fl_Int_Input(xl, 568, 40, 26, "Limite : ");
+    auto* ilim = new ChampStat(xl, 568, 40, 26, "Limite : ", cb_limite);
     ilim->value(std::to_string(limite).c_str());
-    ilim->callback(cb_limite);
-    auto* note = new Fl_Box(xl + 50, 568, xb + 891 - (xl + 50) - 10, 26,
-                            "entre 0 et 31; le nombre maximal de donnes créées est 2^limite.");
+    auto* note = new Fl_Box(xl + 50, 568, xb + 891 - (xl + 50) - 10, 26, note_limite);
     note->labelfont(FL_HELVETICA_ITALIC);
     note->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     gstats->end();
@@ -317,7 +319,12 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
 
     Fl_Group* avant = Fl_Group::current();
     begin();
-    gres_lev = new Fl_Group(0, 30, w, h - 30);
+    // Five tables and their footer are taller than a 768-pixel screen.
+    auto* defile = new Fl_Scroll(0, 30, w, h - 30);
+    defile->type(Fl_Scroll::VERTICAL);
+    defile->box(FL_FLAT_BOX);
+    defile->color(couleur_pages);
+    gres_lev = defile;
     new Titrepage("Statistiques nombre de levées", 100, 80, xm - 200);
     auto* fond = new Fl_Box(x0, 150, W, 600);
     fond->box(FL_UP_BOX);

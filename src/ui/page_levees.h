@@ -1,6 +1,6 @@
 // The page "Statistiques nombre de levées": the user ticks strains, picks
 // each one's declarer and whether its contracts are scored doubled, and
-// "&Calculer" replaces the page by one table per strain (tricks taken,
+// "Calculer" replaces the page by one table per strain (tricks taken,
 // success rate, expected scores by level).
 #pragma once
 
@@ -70,5 +70,5 @@ int esperance_tronquee(const int* cumul, int niveau, int couleur, bool vulnerabl
 void cb_check(Fl_Widget* w, void* i);
 void cb_contre(Fl_Widget* w, void* i);
 void cb_choix(Fl_Widget* list, void* ib);
-// "&Calculer" (data: the window).
+// "Calculer" (data: the window); it takes the field being edited first.
 void cb_callev(Fl_Widget* w, void* fenetre);

@@ -1,5 +1,7 @@
 #include "parametres.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -32,14 +34,8 @@ int largeur_label(const Fl_Widget* w) {
 ChampsParametres intparametres(int y, int x, int w) {
     ChampsParametres c;
     const int yy = y + 8;
-    c.nbstat = new Fl_Int_Input(x + 97, yy, 50, 25, "Nombre de donnes : ");
-    c.nbstat->callback(cb_inbdonnes);
-    // The value is taken when the field is left or Enter is pressed: a value
-    // refused while it is being typed would alert at every key.
-    c.nbstat->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-    c.limite = new Fl_Int_Input(x + 227, yy, 30, 25, "Limite : ");
-    c.limite->callback(cb_limite);
-    c.limite->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+    c.nbstat = new ChampStat(x + 97, yy, 50, 25, "Nombre de donnes : ", cb_inbdonnes);
+    c.limite = new ChampStat(x + 227, yy, 30, 25, "Limite : ", cb_limite);
     // Each label stays inside the box and clear of the field before it,
     // whatever the font measures.
     const int x1 = std::max(x + 97, x + 8 + largeur_label(c.nbstat));
@@ -57,6 +53,44 @@ ChampsParametres intparametres(int y, int x, int w) {
 void montre_parametres(const ChampsParametres& c) {
     if (c.nbstat) c.nbstat->value(std::to_string(nbstat).c_str());
     if (c.limite) c.limite->value(std::to_string(limite).c_str());
+}
+
+void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int largeur_min) {
+    fl_open_display();
+    fl_font(liste->textfont(), liste->textsize());
+    double large = 0;
+    for (int i = 0; i < n; ++i) large = std::max(large, fl_width(lignes[i]));
+    // A line takes its text and 6 pixels of margin, inside the frame (a
+    // list without a box of its own draws a sunken one); one spare pixel
+    // each way keeps the toolkit's own rounding from adding a bar.
+    const Fl_Boxtype cadre = liste->box() ? liste->box() : FL_DOWN_BOX;
+    const int w = std::max(largeur_min, static_cast<int>(large) + 6 + Fl::box_dw(cadre) + 2);
+    const int h = n * fl_height() + Fl::box_dh(cadre) + 2;
+    liste->size(w, h);
+    // Sized to its lines, the list needs no bar; and the toolkit, which
+    // draws a new list with both bars shown, would otherwise keep them when
+    // the lines fit only without them.
+    liste->has_scrollbar(0);
+}
+
+void cb_ouvre_liste(Fl_Widget*, void* data) {
+    auto* liste = static_cast<Fl_Browser_*>(data);
+    if (!liste) return;
+    liste->position(0);
+    liste->hposition(0);
+    liste->show();
+    for (Fl_Group* g = liste->parent(); g; g = g->parent()) {
+        auto* page = dynamic_cast<Fl_Scroll*>(g);
+        if (!page) continue;
+        const int bas = page->y() + page->h() -
+                        (page->hscrollbar.visible() ? page->hscrollbar.h() : 0);
+        const int depasse = liste->y() + liste->h() - bas;
+        if (depasse > 0) {
+            page->scroll_to(page->xposition(), page->yposition() + depasse);
+            page->redraw();
+        }
+        return;
+    }
 }
 
 BoiteTexte::BoiteTexte(int x, int y, const char* label, int fonte, int taille, Fl_Color couleur)

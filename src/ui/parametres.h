@@ -5,11 +5,12 @@
 #pragma once
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Browser_.H>
 #include <FL/Fl_Int_Input.H>
 
 // The note beside the two inputs.
 inline constexpr const char* note_limite =
-    "entre 0 et 26; le nombre maximal de donnes créées est 2^limite.";
+    "entre 1 et 31; le nombre maximal de donnes créées est 2^limite.";
 
 // The two inputs placed by intparametres, so that a page shown again can
 // put the current values back in them (montre_parametres).
@@ -27,6 +28,15 @@ ChampsParametres parametres(int y, int x, int w);
 ChampsParametres intparametres(int y, int x, int w);
 // Shows the current nbstat and limite in the inputs (either may be null).
 void montre_parametres(const ChampsParametres& c);
+
+// The lists of the selectors of these pages. taille_liste makes a list as
+// wide as its longest line (and at least largeur_min) and as high as its
+// lines, so that no scroll bar hides one. cb_ouvre_liste is a selector
+// button's callback (data: its hidden list): it shows the list from its
+// first line, so that a click picks the line under the pointer, and scrolls
+// the page holding it, where the page scrolls, until the list is whole.
+void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int largeur_min);
+void cb_ouvre_liste(Fl_Widget* bouton, void* liste);
 
 // A line of text, label copied, drawn from the box's x and y in font
 // `fonte`, size `taille` and colour `couleur`, centred in a rectangle as

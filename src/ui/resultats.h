@@ -10,7 +10,8 @@
 // Colour of the result windows.
 inline constexpr Fl_Color couleur_resultats = 0x96e7db00;
 
-// A 500 × 400 window at (50, 100) with the text in a read-only field, shown.
+// A 500 × 400 window at (50, 100) with the text in a read-only field that
+// wraps long lines and scrolls, shown.
 Fl_Window* fenetre_resultats(const char* titre, const std::string& texte);
 
 // Runs the calculation statistics and opens their window, which is returned.

@@ -1,5 +1,6 @@
 #include <FL/Fl.H>
-#include <FL/Fl_Multiline_Output.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
 
 #include <ctime>
 #include <iostream>
@@ -18,6 +19,26 @@ void ferme(Fl_Widget* w, void*) {
     Fl::delete_widget(w);
 }
 
+// The display does not own its text: this base holds it, built before the
+// display and destroyed after it.
+struct TamponResultats {
+    Fl_Text_Buffer tampon;
+};
+
+// The text of a result window, read-only: long lines wrap at its width, and
+// a scroll bar reaches the lines below when there are more than it shows
+// (one per calculation, and a set may have 26).
+class TexteResultats : private TamponResultats, public Fl_Text_Display {
+public:
+    TexteResultats(int x, int y, int w, int h, const std::string& texte)
+        : Fl_Text_Display(x, y, w, h) {
+        tampon.text(texte.c_str());
+        buffer(&tampon);
+        textsize(15);
+        wrap_mode(WRAP_AT_BOUNDS, 0);
+    }
+};
+
 }  // namespace
 
 Fl_Window* fenetre_resultats(const char* titre, const std::string& texte) {
@@ -25,9 +46,9 @@ Fl_Window* fenetre_resultats(const char* titre, const std::string& texte) {
     Fl_Group::current(nullptr);
     auto* f = new Fl_Window(50, 100, 500, 400, titre);
     f->color(couleur_resultats);
-    auto* sortie = new Fl_Multiline_Output(50, 50, 400, 300);
-    sortie->textsize(15);
-    sortie->value(texte.c_str());
+    auto* sortie = new TexteResultats(50, 50, 400, 300, texte);
+    // A larger window shows more lines at once.
+    f->resizable(sortie);
     f->end();
     f->callback(ferme);
     Fl_Group::current(avant);

@@ -22,10 +22,13 @@
 #include "evaluation.h"
 #include "fenetre.h"
 #include "gen.h"
+#include "page_compare.h"
 #include "page_levees.h"
 #include "score.h"
 #include "solveur.h"
 #include "statlevees.h"
+// After gtest: the drawing header brings X11's macro None.
+#include <FL/fl_draw.H>
 
 using Alertes = std::vector<std::string>;
 
@@ -57,6 +60,15 @@ W* seul_par_label(Fl_Group* g, const std::string& label) {
     return r.size() == 1 ? r[0] : nullptr;
 }
 
+// A click on line k (from 1) of an open list, once drawn, where it draws it.
+void clic_ligne(Fl_Browser* l, int k) {
+    l->window()->wait_for_expose();
+    Fl::flush();
+    fl_font(l->textfont(), l->textsize());
+    const int y = l->y() + Fl::box_dy(FL_DOWN_BOX) + (k - 1) * fl_height() + fl_height() / 2;
+    ASSERT_TRUE(dans_fenetre(l->window(), l->x() + 8, y)) << l->text(k);
+    clic(l->window(), l->x() + 8, y);
+}
 
 class PagesStat : public DansRepertoireTemp {
 protected:
@@ -101,7 +113,7 @@ TEST_F(PagesStat, TrickPageFromTheMenuToItsTablesAndBack) {
     for (Choix_Stat* l : lignes) EXPECT_STREQ(l->sel_decl->bouton->label(), "Sud");
     capture(fen.get(), "levees_page");
 
-    Fl_Button* calculer = seul_par_label<Fl_Button>(fen->gstats, "&Calculer");
+    Fl_Button* calculer = seul_par_label<Fl_Button>(fen->gstats, "Calculer");
     clique(calculer);
     EXPECT_EQ(rec.alertes, Alertes({"Aucune couleur choisie"}));
     EXPECT_EQ(fen->gres_lev, nullptr);
@@ -302,4 +314,64 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     clique(seul_par_label<Fl_Button>(fen->geval, "Évaluation statique"));
     EXPECT_EQ(std::lround(std::stod(lev->value()) * 1000), 10 * std::lround(t * 100.0))
         << lev->value();
+}
+
+TEST_F(PagesStat, AUserTypesAndClicksOnTheStatisticsPagesOfA1366x768Screen) {
+    EcranSimule ecran(1366, 768);
+    fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
+    fixe(donne_une_couleur_chacun());
+    contr.numerofixe = 1;
+    couleurs[4] = true;
+    nb_contrats = 2, comparaison = comp_reussite;
+    comp_niveau.assign(2, 3), comp_couleur.assign(2, 4), comp_declarant.assign(2, S), comp_contre.assign(2, 0);
+    // Per page: the deal count typed then Enter, the limit typed alone, then
+    // Ctrl+Entrée; what the page shows of the run.
+    const char* const cas[3][4] = {{"&Statistiques/&Levées", "03", "12", "3 donnes analysées"},
+                                   {"&Statistiques/&Comparer", "2", "11", "2 donnes analysées"},
+                                   {"&Evaluation", "5", "13", "limite atteinte"}};
+    Fl_Group** pages[3] = {&fen->gstats, &fen->gcompare, &fen->geval};
+    for (int i = 0; i < 3; ++i) {
+        menu(cas[i][0]);
+        Fl_Group* g = *pages[i];
+        remplace_texte(par_label(g, "Nombre de donnes : "), cas[i][1]);
+        touche(fen.get(), FL_Enter);
+        EXPECT_EQ(nbstat, std::stoi(cas[i][1])) << i;
+        remplace_texte(par_label(g, "Limite : "), cas[i][2]);
+        EXPECT_EQ(limite, 14) << i;
+        touche(fen.get(), FL_Enter, FL_CTRL);
+        EXPECT_EQ(limite, std::stoi(cas[i][2])) << i;
+        EXPECT_EQ(par_label<Fl_Input_>(g, "Nombre de donnes : ")->value(), std::to_string(nbstat));
+        EXPECT_EQ(tous<Fl_Output>(fen->gres_lev ? fen->gres_lev : g, [&](Fl_Output* o) {
+                      return o->visible_r() && std::string(o->value()).find(cas[i][3]) != std::string::npos;
+                  }).size(), i == 2 ? 2u : 1u) << i;
+        nbstat = 6, limite = 14;
+    }
+    // The evaluation's seat list lies over "Évaluation statique".
+    auto* liste = tous<Fl_Select_Browser>(fen->geval).at(0);
+    auto* siege = static_cast<Fl_Button*>(liste->user_data());
+    for (int k = 1; k <= 4; ++k) {
+        clic_sur(siege);
+        clic_ligne(liste, k);
+        EXPECT_STREQ(siege->label(), nomjoueur[k - 1]);
+    }
+    // Contract 4's lists lie over the inputs below its row. Per selector,
+    // the value each line stores.
+    menu("&Statistiques/&Comparer");
+    auto* page = static_cast<PageComparaison*>(fen->gcompare);
+    clic_sur(page->bnombre);
+    clic_ligne(page->lnombre, 4);
+    page = static_cast<PageComparaison*>(fen->gcompare);
+    ASSERT_EQ(page->lignes.size(), 4u);
+    const std::vector<std::pair<std::vector<int>*, std::vector<int>>> table = {
+        {&comp_niveau, {1, 2, 3, 4, 5, 6, 7}}, {&comp_couleur, {4, 0, 1, 2, 3}},
+        {&comp_contre, {0, 1}}, {&comp_declarant, {2, 3, 0, 1}}};
+    PageComparaison::Ligne& l = page->lignes[3];
+    for (std::size_t s = 0; s < table.size(); ++s)
+        for (int k = static_cast<int>(table[s].second.size()); k >= 1; --k) {
+            clic_sur(l.bouton[s]);
+            EXPECT_FALSE(l.liste[s]->scrollbar.visible() || l.liste[s]->hscrollbar.visible());
+            clic_ligne(l.liste[s], k);
+            EXPECT_EQ((*table[s].first)[3], table[s].second[static_cast<std::size_t>(k - 1)]) << k;
+            EXPECT_STREQ(l.bouton[s]->label(), l.liste[s]->text(k));
+        }
 }
