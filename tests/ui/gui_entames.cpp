@@ -125,7 +125,7 @@ TEST_F(EntamesGui, ContractAndSeatsGiveTheLeadersCardsBestFirst) {
 
     selectionne("0", 4);  // level 3
     selectionne("SA", 1);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(resultats().size(), 1u);
     EXPECT_EQ(rec.alertes, Alertes{});
     auto* t = widgets<MaTable>(resultats()[0]).at(0);
@@ -145,7 +145,7 @@ TEST_F(EntamesGui, ContractAndSeatsGiveTheLeadersCardsBestFirst) {
 
     // Without a contract: exactly k and at least k tricks, and the expectation.
     selectionne("3", 1);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(resultats().size(), 2u);
     // The newest window comes first.
     auto* tt = widgets<MaaTable>(resultats()[0]).at(0);
@@ -166,21 +166,21 @@ TEST_F(EntamesGui, FailuresAreAlertsNeverATable) {
     // Two tricks won with none played: a refused position. (The level
     // shows 3: the first "0" is the declarer's tricks.)
     selectionne("0", 3);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 1u);
     EXPECT_NE(rec.alertes[0].find("ne correspondent pas"), std::string::npos) << rec.alertes[0];
     selectionne("2", 1);
 
     // The solver fails: its message, once.
     resout_entames = echoue;
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 2u);
     EXPECT_NE(rec.alertes[1].find("panne simulée"), std::string::npos) << rec.alertes[1];
     resout_entames = resout_position;
 
     // The budget spent: two draws for a 1SA opening.
     tape("Limite : ", "1");
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 3u);
     EXPECT_EQ(rec.alertes[2], "nombre de donne insuffisant, vérifiez vos contraintes");
 
@@ -189,7 +189,7 @@ TEST_F(EntamesGui, FailuresAreAlertsNeverATable) {
     tape("Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) ", "P");
     tape("Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) ", "A");
     EXPECT_EQ(deja.joueur, 0);
-    appuie("&Calculer");
+    appuie("Calculer");
     EXPECT_EQ(rec.alertes.back(), "Le joueur n'a pas 13 cartes");
     EXPECT_EQ(rec.alertes.size(), 4u);
     EXPECT_TRUE(resultats().empty());
@@ -265,6 +265,20 @@ TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
         // The rank has a column of its own, so the suit after the tab shows.
         EXPECT_GT(l->column_widths()[0], 0);
     }
+}
+
+// With the pointer over the page, Ctrl+Enter presses "Calculer" from inside
+// the field being typed in, whose value it takes first; Alt+C stays the
+// menu's "Comparer".
+TEST_F(EntamesGui, CtrlEnterCalculatesAltCComparesFromTheMenu) {
+    selectionne("sud", 1);
+    remplace_texte(par_label<Fl_Input>(fen->gentames, "Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) "), "P");
+    remplace_texte(par_label<Fl_Input>(fen->gentames, "Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) "), "A");
+    touche(fen.get(), FL_Enter, FL_CTRL, "\r");
+    // Nord, to play after Ouest's lead, holds no fixed hand.
+    EXPECT_EQ(rec.alertes, Alertes{"Le joueur n'a pas 13 cartes"});
+    touche(fen.get(), 'c', FL_ALT, "c");
+    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }
 
 }  // namespace
