@@ -112,6 +112,9 @@ void Fenetre::distribution(double pA, double pAB) {
         // Not Alt+C: the toolkit offers a shortcut to the widgets under the
         // mouse before the menu bar, whose entries answer Alt+C and Alt+Shift+C.
         calculer->shortcut(FL_CTRL + FL_Enter);
+        // The field being typed in keeps the focus: the button takes its
+        // value first (prend_saisie).
+        calculer->clear_visible_focus();
         calculer->callback(cb_caldistr, this);
         gdistribution->end();
         end();
