@@ -217,3 +217,34 @@ TEST_F(PagePasAPas, AnalyseDUnBoutALAutre) {
     EXPECT_EQ(label_selecteur<SelectJoueur>(), "sud");
     EXPECT_EQ(rec.alertes.size(), 1u);
 }
+
+// On a 1366×768 screen the form lies below the window: the wheel brings it
+// up, the level list opens whole and a click picks the line under the
+// pointer, "Évaluer" is clicked, and the results column beside the longest
+// hands stays inside the window.
+TEST_F(PagePasAPas, FormeAtteinteEnDefilantEn1366x768) {
+    EcranSimule ecran(1366, 768);
+    fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
+    // The scroll bars are laid out when the page is first drawn.
+    fen->wait_for_expose();
+    const std::string deal = donne_une_couleur_chacun();
+    std::memcpy(contr.cfixees, deal.data(), 52);
+    contr.eff();
+    choisit("&Statistiques/&Pasapas");
+    Fl_Select_Browser* niveaux = widgets<SelectNombre>(fen->gpasapas).at(0);
+    EXPECT_FALSE(dans_fenetre(fen.get(), 0, niveaux->y()));
+    for (int k = 0; k < 30 && !dans_fenetre(fen.get(), 0, niveaux->y() + niveaux->h()); ++k)
+        molette(fen.get(), 600, 400, 1);
+    clic_sur(static_cast<Fl_Widget*>(niveaux->user_data()));
+    ASSERT_TRUE(niveaux->Fl_Widget::visible());
+    ASSERT_TRUE(dans_fenetre(fen.get(), 0, niveaux->y() + niveaux->h()));
+    clic(fen.get(), niveaux->x() + 10, niveaux->y() + niveaux->h() / 2);
+    EXPECT_EQ(pap.dpap.niveau, 4);
+
+    Fl_Button* evaluer = par_label<Fl_Button>(fen->gpasapas, "Évaluer");
+    ASSERT_TRUE(dans_fenetre(fen.get(), evaluer->x() + evaluer->w(), evaluer->y() + evaluer->h()));
+    clic_sur(evaluer);
+    ASSERT_EQ(armees().size(), 1u);
+    for (BoiteCarte* c : widgets<BoiteCarte>(fen->gpasapas))
+        EXPECT_LE(c->x() + c->w(), fen->w - Fl::scrollbar_size());
+}
