@@ -20,6 +20,7 @@
 #include "aides.h"
 #include "aides_gui.h"
 #include "aleatoire.h"
+#include "champ_page.h"
 #include "cartes.h"
 #include "entames.h"
 #include "fenetre.h"
@@ -267,16 +268,15 @@ TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
     }
 }
 
-// With the pointer over the page, Ctrl+Enter presses "Calculer" from inside
-// the field being typed in, whose value it takes first; Alt+C stays the
-// menu's "Comparer".
-TEST_F(EntamesGui, CtrlEnterCalculatesAltCComparesFromTheMenu) {
+// Over the page Ctrl+Enter presses "Calculer", from inside the field being
+// typed in, which it takes first; Alt+C stays the menu's "Comparer".
+TEST_F(EntamesGui, CtrlEntreeCalculeAltCCompare) {
     selectionne("sud", 1);
-    remplace_texte(par_label<Fl_Input>(fen->gentames, "Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) "), "P");
-    remplace_texte(par_label<Fl_Input>(fen->gentames, "Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) "), "A");
+    const auto levee = widgets<ChampPage<Fl_Input>>(fen->gentames);  // suits, ranks
+    remplace_texte(levee.at(0), "P");
+    remplace_texte(levee.at(1), "A");
     touche(fen.get(), FL_Enter, FL_CTRL, "\r");
-    // Nord, to play after Ouest's lead, holds no fixed hand.
-    EXPECT_EQ(rec.alertes, Alertes{"Le joueur n'a pas 13 cartes"});
+    EXPECT_EQ(rec.alertes, Alertes{"Le joueur n'a pas 13 cartes"});  // Nord, after the lead
     touche(fen.get(), 'c', FL_ALT, "c");
     EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }

@@ -218,33 +218,20 @@ TEST_F(PagePasAPas, AnalyseDUnBoutALAutre) {
     EXPECT_EQ(rec.alertes.size(), 1u);
 }
 
-// On a 1366×768 screen the form lies below the window: the wheel brings it
-// up, the level list opens whole and a click picks the line under the
-// pointer, "Évaluer" is clicked, and the results column beside the longest
-// hands stays inside the window.
-TEST_F(PagePasAPas, FormeAtteinteEnDefilantEn1366x768) {
+// At 1366×768 the wheel brings up the form below the window, "Évaluer" is
+// clicked, the results beside the longest hands stay inside the window and
+// the rebuilt form where the user scrolled it.
+TEST_F(PagePasAPas, FormulaireAtteintEn1366x768) {
     EcranSimule ecran(1366, 768);
     fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
-    // The scroll bars are laid out when the page is first drawn.
-    fen->wait_for_expose();
-    const std::string deal = donne_une_couleur_chacun();
-    std::memcpy(contr.cfixees, deal.data(), 52);
-    contr.eff();
+    fen->wait_for_expose();  // the scroll bars are laid out when first drawn
+    std::memcpy(contr.cfixees, donne_une_couleur_chacun().data(), 52);
     choisit("&Statistiques/&Pasapas");
-    Fl_Select_Browser* niveaux = widgets<SelectNombre>(fen->gpasapas).at(0);
-    EXPECT_FALSE(dans_fenetre(fen.get(), 0, niveaux->y()));
-    for (int k = 0; k < 30 && !dans_fenetre(fen.get(), 0, niveaux->y() + niveaux->h()); ++k)
-        molette(fen.get(), 600, 400, 1);
-    clic_sur(static_cast<Fl_Widget*>(niveaux->user_data()));
-    ASSERT_TRUE(niveaux->Fl_Widget::visible());
-    ASSERT_TRUE(dans_fenetre(fen.get(), 0, niveaux->y() + niveaux->h()));
-    clic(fen.get(), niveaux->x() + 10, niveaux->y() + niveaux->h() / 2);
-    EXPECT_EQ(pap.dpap.niveau, 4);
-
-    Fl_Button* evaluer = par_label<Fl_Button>(fen->gpasapas, "Évaluer");
-    ASSERT_TRUE(dans_fenetre(fen.get(), evaluer->x() + evaluer->w(), evaluer->y() + evaluer->h()));
-    clic_sur(evaluer);
+    for (int k = 0; k < 20; ++k) molette(fen.get(), 600, 400, 1);
+    clic_sur(par_label<Fl_Button>(fen->gpasapas, "Évaluer"));
     ASSERT_EQ(armees().size(), 1u);
     for (BoiteCarte* c : widgets<BoiteCarte>(fen->gpasapas))
         EXPECT_LE(c->x() + c->w(), fen->w - Fl::scrollbar_size());
+    Fl_Button* evaluer = par_label<Fl_Button>(fen->gpasapas, "Évaluer");  // rebuilt where it was
+    EXPECT_TRUE(dans_fenetre(fen.get(), evaluer->x(), evaluer->y() + evaluer->h()));
 }
