@@ -1,7 +1,6 @@
 // The distribution page driven with real keys on a 1366×768 screen.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Int_Input.H>
-#include <FL/Fl_Output.H>
 
 #include "aides.h"
 #include "aides_gui.h"
@@ -12,11 +11,8 @@ TEST(DistributionGui, BornesTapeesExempleDeLAideEtTouches) {
     Fenetre fen(1366, 756, "Dralen");
     choisit_menu(fen, "&Probabilités/Distribution");
     const auto bornes = widgets<Fl_Int_Input>(fen.gdistribution);  // in callback-data order
-    auto pA = [&] {
-        auto* o = par_label<Fl_Output>(fen.gres_distribution, "Probabilité de A : ");
-        return std::string(o ? o->value() : "");
-    };
-    // The help's example; joueur1's bounds confirmed with Enter, joueur2's
+    auto pA = [&] { auto o = widgets<Fl_Output>(fen.gres_distribution); return o.empty() ? "" : std::string(o[0]->value()); };
+    // The help's example: joueur1's bounds confirmed with Enter, joueur2's
     // not at all, then Ctrl+Enter from the last field.
     const char* exemple[16] = {"0", "1", "4", "4", "4", "9", "0", "5", "0", "9", "4", "13", "0", "9", "0", "9"};
     for (int k = 0; k < 16; ++k) {
