@@ -185,15 +185,19 @@ TEST_F(EntamesGui, FailuresAreAlertsNeverATable) {
     ASSERT_EQ(rec.alertes.size(), 3u);
     EXPECT_EQ(rec.alertes[2], "nombre de donne insuffisant, vérifiez vos contraintes");
 
-    // Nord to play after Ouest's lead holds no fixed hand.
+    // Nord to play after Ouest's lead holds no fixed hand: typed, then
+    // Ctrl+Enter over the page from the field, which it takes first.
     tape("Limite : ", "20");
-    tape("Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) ", "P");
-    tape("Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) ", "A");
+    const auto levee = widgets<ChampPage<Fl_Input>>(fen->gentames);  // suits, ranks
+    remplace_texte(levee.at(0), "P");
+    remplace_texte(levee.at(1), "A");
+    touche(fen.get(), FL_Enter, FL_CTRL, "\r");
     EXPECT_EQ(deja.joueur, 0);
-    appuie("Calculer");
     EXPECT_EQ(rec.alertes.back(), "Le joueur n'a pas 13 cartes");
     EXPECT_EQ(rec.alertes.size(), 4u);
     EXPECT_TRUE(resultats().empty());
+    touche(fen.get(), 'c', FL_ALT, "c");  // still the menu's "Comparer"
+    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }
 
 TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
@@ -266,19 +270,6 @@ TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {
         // The rank has a column of its own, so the suit after the tab shows.
         EXPECT_GT(l->column_widths()[0], 0);
     }
-}
-
-// Over the page Ctrl+Enter presses "Calculer", from inside the field being
-// typed in, which it takes first; Alt+C stays the menu's "Comparer".
-TEST_F(EntamesGui, CtrlEntreeCalculeAltCCompare) {
-    selectionne("sud", 1);
-    const auto levee = widgets<ChampPage<Fl_Input>>(fen->gentames);  // suits, ranks
-    remplace_texte(levee.at(0), "P");
-    remplace_texte(levee.at(1), "A");
-    touche(fen.get(), FL_Enter, FL_CTRL, "\r");
-    EXPECT_EQ(rec.alertes, Alertes{"Le joueur n'a pas 13 cartes"});  // Nord, after the lead
-    touche(fen.get(), 'c', FL_ALT, "c");
-    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }
 
 }  // namespace
