@@ -35,6 +35,7 @@ constexpr Fl_Color couleur_tenue = 32;
 constexpr Fl_Color couleur_jouee = 25;
 constexpr Fl_Color couleur_candidat = 216;
 
+constexpr int y_titre = 40;
 constexpr int y_mains = 100;  // top of the hands frame
 constexpr int h_mains = 420;
 constexpr int pas_carte = 18;  // pixels per card in a suit row
@@ -319,7 +320,7 @@ void Fenetre::formpasapas() {
         defile->box(FL_FLAT_BOX);
         defile->color(couleur_pages);
         gpasapas = defile;
-        page.titre = new Titrepage("Analyse pas à pas", xpap(), 40, wpap());
+        page.titre = new Titrepage("Analyse pas à pas", xpap(), y_titre, wpap());
         const int x0 = x_mains(w);
         place_mains(x0);
         // Wide enough for the counters and the seat to play, however short the hands.
@@ -345,8 +346,6 @@ void Fenetre::formpasapas() {
         end();
     }
     const Deja& d = pap.dpap;
-    // The parts rebuilt below are placed in the page's own coordinates: the
-    // page goes back to its top meanwhile, then to where the user left it.
 
     // Every card disarmed, played ones greyed, then the candidates armed.
     for (BoutonCarte* b : page.vboutonscartes) {
@@ -389,7 +388,7 @@ void Fenetre::formpasapas() {
     gpasapas->end();
     // The parts just rebuilt were placed in the page's own coordinates; the
     // page may be scrolled (the form lies below a 768-pixel screen).
-    const int dx = page.titre->x() - xpap(), dy = page.titre->y() - 40;
+    const int dx = page.titre->x() - xpap(), dy = page.titre->y() - y_titre;
     for (Fl_Group* g : {page.glevee, page.gres, page.gform}) g->position(g->x() + dx, g->y() + dy);
     Fl_Group::current(avant);
     redraw();
