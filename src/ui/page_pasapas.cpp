@@ -176,11 +176,13 @@ void place_formulaire(Fenetre* f) {
     const int wf = 960;
     const int xf = xpap() + (wpap() - wf) / 2;
     const int yf = y_mains + h_mains + 110;
-    // Down to the bottom of the longest list, the levels', so that the
-    // page scrolls far enough to show it whole and the group passes it the
-    // clicks.
+    // From the form's title, left of its frame (the scrolling page wipes
+    // what lies outside its children), down to the bottom of the longest
+    // list, the levels', so that the page scrolls far enough to show it
+    // whole and the group passes it the clicks.
+    const int xg = xf - largeur("Formulaire", FL_HELVETICA, 18) - 10;
     const int bas_listes = yf + 165 + 25 + 18 * 8 + 6;
-    page.gform = new Fl_Group(xf, yf - 25, wf, bas_listes + 10 - (yf - 25));
+    page.gform = new Fl_Group(xg, yf - 25, xf + wf - xg, bas_listes + 10 - (yf - 25));
     new BoiteForm(xf, yf, "Formulaire", wf, 225);
     auto* choix = new BoiteTexte(xf + 10, yf + 6, "Choix des contraintes", FL_HELVETICA_BOLD, 16);
     (void)choix;
