@@ -19,7 +19,9 @@ void textes_francais() {
     Fl_File_Chooser::custom_filter_label = "Filtre personnalisé";
     Fl_File_Chooser::existing_file_label = "Choisissez un fichier existant.";
     Fl_File_Chooser::favorites_label = "Favoris";
-    Fl_File_Chooser::filename_label = "Nom du fichier :";
+    // The chooser leaves little room left of its fields for these two:
+    // a longer label is cut at the window's edge.
+    Fl_File_Chooser::filename_label = "Fichier :";
     Fl_File_Chooser::filesystems_label = "Systèmes de fichiers";
     Fl_File_Chooser::hidden_label = "Fichiers cachés";
     Fl_File_Chooser::manage_favorites_label = "Gérer les favoris";
@@ -27,7 +29,7 @@ void textes_francais() {
     Fl_File_Chooser::new_directory_tooltip = "Créer un dossier";
     Fl_File_Chooser::preview_label = "Aperçu";
     Fl_File_Chooser::save_label = "Enregistrer";
-    Fl_File_Chooser::show_label = "Afficher :";
+    Fl_File_Chooser::show_label = "Voir :";
 }
 
 std::unique_ptr<Fenetre> demarre() {

@@ -199,7 +199,7 @@ public:
     static void cb_entames(Fl_Widget*, void* fenetre);
 
     // --- step-by-step page ------------------------------------------------
-    Fl_Group* gpasapas = nullptr;
+    Fl_Group* gpasapas = nullptr;  // the page, an Fl_Scroll
 
     static void cb_formpasapas(Fl_Widget*, void* fenetre);
     // Builds the page (a new analysis when none is under way) or shows the

@@ -8,11 +8,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
 #include "cartes.h"
+#include "champ_page.h"
 #include "fenetre.h"
+#include "formulaires.h"
 #include "probas.h"
 #include "tableaux.h"
 
@@ -23,7 +24,7 @@ const char* const aide_distribution =
     "pour connaître la probablité que le joueur 1 ait au moins 4 carreaux, 4 coeurs et un "
     "singleton ou une chicane pique quand le joueur 2 possède au moins 4 coeurs, rentrez 0 1 4 "
     "4 4 9 0 5 pour le joueur 1 et 0 9 4 13 0 9 0 9 pour le joueur 2. Vous devez trouver "
-    "0,0056.\n\n Le logiciel calcule la probabilité de l'évènement A, puis éventuellement "
+    "0,0060.\n\n Le logiciel calcule la probabilité de l'évènement A, puis éventuellement "
     "celles de A&B et de B sachant A.";
 
 const char* const noms_couleurs[4] = {"Piques", "Cœurs", "Carreaux", "Trèfles"};
@@ -39,14 +40,15 @@ int x_page(int largeur_fenetre) { return std::max(10, (largeur_fenetre - largeur
 
 // Stores the bound an input holds: data = 8 × row + 2 × suit + (1 for a
 // maximum). A length lies in 0..13, so a value outside is brought back into
-// it, and the field shows what was taken.
+// it (a number too long for an int too, rather than wrapping round), and
+// the field shows what was taken.
 void prend_borne(Fl_Int_Input* in, std::intptr_t data) {
     const int row = static_cast<int>(data / 8);
     const int suit = static_cast<int>(data % 8 / 2);
-    const int v = std::atoi(in->value());
-    const int borne = std::clamp(v, 0, 13);
+    const int borne = std::clamp(entier_champ(in->value()), 0, 13);
     (data % 2 ? maxis : minis)[row][suit] = borne;
-    if (borne != v) in->value((" " + std::to_string(borne)).c_str());
+    const std::string texte = std::to_string(borne);
+    if (in->value() != texte && in->value() != " " + texte) in->value((" " + texte).c_str());
 }
 
 void cb_mM(Fl_Widget* w, void* data) {
@@ -74,11 +76,10 @@ void place_evenement(int x, int y, const char* titre, int premiere_ligne) {
         for (int s = 0; s < 4; ++s)
             for (int m = 0; m < 2; ++m) {
                 const int xs = x + 110 + 125 * s + 55 * m;
-                auto* in = new Fl_Int_Input(xs, yr, 50, 30);
+                auto* in = new ChampPage<Fl_Int_Input>(xs, yr, 50, 30);
                 in->textsize(15);
                 const int v = m ? maxis[row][s] : minis[row][s];
                 in->value((" " + std::to_string(v)).c_str());
-                in->when(FL_WHEN_ENTER_KEY_ALWAYS);
                 const std::intptr_t data = 8 * row + 2 * s + m;
                 in->callback(cb_mM, reinterpret_cast<void*>(data));
             }
@@ -106,8 +107,14 @@ void Fenetre::distribution(double pA, double pAB) {
         place_evenement(x0, y_evenements, "Évènement A", 0);
         place_evenement(x0, y_evenements + haut_evenement + ecart_evenements, "Évènement B", 2);
         auto* calculer = new Fl_Button(x0, y_evenements + 2 * (haut_evenement + ecart_evenements),
-                                       150, 35, "&Calculer");
+                                       150, 35, "Calculer");
         calculer->labelsize(16);
+        // Not Alt+C: the toolkit offers a shortcut to the widgets under the
+        // mouse before the menu bar, whose entries answer Alt+C and Alt+Shift+C.
+        calculer->shortcut(FL_CTRL + FL_Enter);
+        // The field being typed in keeps the focus: the button takes its
+        // value first (prend_saisie).
+        calculer->clear_visible_focus();
         calculer->callback(cb_caldistr, this);
         gdistribution->end();
         end();
@@ -162,5 +169,6 @@ void Fenetre::calcdistr() {
 }
 
 void Fenetre::cb_caldistr(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
     static_cast<Fenetre*>(fenetre)->calcdistr();
 }

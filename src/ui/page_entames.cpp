@@ -1,12 +1,11 @@
 // The opening-lead page: every widget writes the record `deja` (or `nos`)
-// at once; "&Calculer" and "comparer" rebuild the record's template from
+// at once; "Calculer" and "comparer" rebuild the record's template from
 // the current set, then call the engine and show what it found, or its
 // alert when it found nothing to show.
 #include "page_entames.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Select_Browser.H>
@@ -23,6 +22,7 @@
 
 #include "bridge.h"
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "entames.h"
 #include "fenetre.h"
@@ -68,19 +68,6 @@ PageEntames page;
 bool record_pret = false;
 std::string nom_record;
 
-// "&Calculer" answers Alt+C over the page, but not Alt+Shift+C, the
-// menu's "&Probabilités/Calculer": the toolkit offers a shortcut to the
-// widgets under the mouse before the menu bar, and the label's letter
-// would match either case.
-class BoutonCalcul : public Fl_Button {
-public:
-    using Fl_Button::Fl_Button;
-    int handle(int event) override {
-        if (event == FL_SHORTCUT && Fl::event_state(FL_SHIFT)) return 0;
-        return Fl_Button::handle(event);
-    }
-};
-
 // Width of a label in the toolkit's default font and size.
 int largeur_texte(const char* texte) {
     // Fonts are measured on the display: opened here if no window is shown yet.
@@ -120,14 +107,6 @@ void remplit_entames() {
         d->bouton->no = nos[i];
         d->bouton->redraw();
     }
-}
-
-// A field whose edit has not called back yet (a shortcut does not take the
-// focus from it) stores what it shows before a computation reads it.
-void valide_champ(const Fenetre& f) {
-    Fl_Widget* w = Fl::focus();
-    if (w && f.gentames && f.gentames->contains(w) && dynamic_cast<Fl_Input_*>(w) && w->changed())
-        w->do_callback();
 }
 
 // The template of the statistic from the set as it is now and the cards
@@ -378,7 +357,9 @@ void Fenetre::entames() {
     env.page = "entames";
     detruit_widgets();
     color(couleur_pages);
-    const int X = xbcontrats;
+    // On a 1366-pixel screen the page would pass under the vertical bar by a
+    // few pixels: it moves left rather than add a horizontal bar.
+    const int X = std::max(0, std::min(xbcontrats, w - largeur_page - Fl::scrollbar_size() - 4));
 
     Fl_Group* avant = Fl_Group::current();
     begin();
@@ -415,9 +396,15 @@ void Fenetre::entames() {
         new Fl_Button(X + 93, 250, 75, 25, sacouls[(std::clamp(deja.couleur, 0, 4) + 1) % 5]);
     new Fl_Box(X + 233, 250, 50, 25, "par ");
     auto* bdeclarant = new Fl_Button(X + 273, 250, 70, 25, joueurs[deja.declarant & 3]);
-    auto* calculer = new BoutonCalcul(X + 433, 250, 70, 30, "&Calculer");
+    auto* calculer = new Fl_Button(X + 433, 250, 70, 30, "Calculer");
     calculer->color(FL_WHITE);
     calculer->callback(cb_calent, this);
+    // Not Alt+C: the toolkit offers a shortcut to the widgets under the
+    // mouse before the menu bar, whose "Comparer" answers Alt+C.
+    calculer->shortcut(FL_CTRL + FL_Enter);
+    // The field being typed in keeps the focus, so that the button takes
+    // its value first and stops when it is refused (prend_saisie).
+    calculer->clear_visible_focus();
 
     // The comparison of two leads.
     ycomparaison = 298;
@@ -426,6 +413,7 @@ void Fenetre::entames() {
     auto* comparer = new Fl_Button(X + 8, 308, 80, 25, "comparer");
     comparer->color(FL_WHITE);
     comparer->callback(cb_compentames, this);
+    comparer->clear_visible_focus();
     new Fl_Box(X + 88, 308, 150, 25, "(entame seulement)");
     BoutonSelect* bcartes[2] = {new BoutonSelect(X + 238, 308, 60, 25, "carte1"),
                                 new BoutonSelect(X + 306, 308, 60, 25, "carte2")};
@@ -458,10 +446,10 @@ void Fenetre::entames() {
     const char* ldef = "Nombre de levées déjà réalisées par le camp de la défense (but>0) : ";
     const int xlevee = std::max(X + 440, X + 16 + std::max(largeur_texte(lcouleurs), largeur_texte(lrangs)));
     const int xlevees = std::max(X + 453, X + 16 + std::max(largeur_texte(ldec), largeur_texte(ldef)));
-    auto* icouleurs = new Fl_Input(xlevee, 486, 40, 25, lcouleurs);
+    auto* icouleurs = new ChampPage<Fl_Input>(xlevee, 486, 40, 25, lcouleurs);
     icouleurs->value(couleurs.c_str());
     icouleurs->callback(cb_coudeja);
-    auto* irangs = new Fl_Input(xlevee, 513, 40, 25, lrangs);
+    auto* irangs = new ChampPage<Fl_Input>(xlevee, 513, 40, 25, lrangs);
     irangs->value(rangs.c_str());
     irangs->callback(cb_rdeja);
 
@@ -520,7 +508,6 @@ void Fenetre::entames() {
 
 void Fenetre::res_compentames() {
     if (!gentames || !page.comparaison) return;
-    valide_champ(*this);
     if (!refait_gabarit()) return;
     const std::time_t debut = std::time(nullptr);
     std::vector<int> res = {0, 0, 0};
@@ -642,12 +629,13 @@ Fl_Window* res_entames() {
 
 // --- callbacks -----------------------------------------------------------------------
 
-void cb_calent(Fl_Widget* w, void*) {
-    if (auto* f = dynamic_cast<Fenetre*>(w->top_window())) valide_champ(*f);
+void cb_calent(Fl_Widget*, void*) {
+    if (!prend_saisie()) return;
     res_entames();
 }
 
 void cb_compentames(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
     auto* f = static_cast<Fenetre*>(fenetre);
     // The previous result goes, out of the page at once so that deleting
     // the page later cannot delete it a second time.

@@ -1,6 +1,6 @@
 // The opening-lead page ("&Statistiques/&Meilleure carte"): the contract,
 // the cards already played and the current trick of the record `deja`, the
-// statistic of every card of the player to move ("&Calculer", a result
+// statistic of every card of the player to move ("Calculer", a result
 // window) and the direct comparison of two opening leads ("comparer", on
 // the page). The engine is entames.h; Fenetre's own methods are declared in
 // fenetre.h.
@@ -111,7 +111,7 @@ protected:
 Fl_Window* res_entames();
 
 // Callbacks of the page. The selector lists get the button they relabel as
-// data; "&Calculer", "comparer" and "Initialiser" get the main window.
+// data; "Calculer", "comparer" and "Initialiser" get the main window.
 void cb_calent(Fl_Widget*, void*);
 void cb_compentames(Fl_Widget*, void* fenetre);
 void cb_calini(Fl_Widget*, void* fenetre);

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -34,6 +35,7 @@ constexpr Fl_Color couleur_tenue = 32;
 constexpr Fl_Color couleur_jouee = 25;
 constexpr Fl_Color couleur_candidat = 216;
 
+constexpr int y_titre = 40;
 constexpr int y_mains = 100;  // top of the hands frame
 constexpr int h_mains = 420;
 constexpr int pas_carte = 18;  // pixels per card in a suit row
@@ -54,6 +56,7 @@ struct Page {
     Fl_Group* gform = nullptr;
     Fl_Group* gres = nullptr;
     Fl_Group* glevee = nullptr;
+    Fl_Widget* titre = nullptr;  // never rebuilt: shows how far the page is scrolled
     int xres = 0;     // x of the results column
     int xcentre = 0;  // the middle column of the hands: the current trick
     int wcentre = 0;
@@ -85,11 +88,28 @@ Fl_Output* sortie(int x, int y, int w, int h, const char* label = nullptr) {
     return o;
 }
 
+// Widths of the three hand columns: Ouest, Nord and Sud, Est.
+struct Colonnes {
+    int wo, wns, we;
+};
+Colonnes colonnes_mains() {
+    const std::vector<int> l = maxlongs(pap.dpap.jeux_ini);
+    return {pas_carte * l[3] + 30, std::max(80, pas_carte * std::max(l[0], l[2]) + 30),
+            pas_carte * l[1] + 30};
+}
+
+// The hands a quarter of the page in, or further left when long suits
+// would push the results column beside them out of the window.
+int x_mains(int largeur_fenetre) {
+    const Colonnes c = colonnes_mains();
+    const int largeur = c.wo + c.wns + c.we + 12 + w_resultats;
+    return std::max(0, std::min(xpap() + wpap() / 4,
+                                largeur_fenetre - Fl::scrollbar_size() - 10 - largeur));
+}
+
 // The hands, one column per seat, and their card buttons.
 void place_mains(int x0) {
-    const std::vector<int> l = maxlongs(pap.dpap.jeux_ini);
-    const int wns = std::max(80, pas_carte * std::max(l[0], l[2]) + 30);
-    const int wo = pas_carte * l[3] + 30, we = pas_carte * l[1] + 30;
+    const auto [wo, wns, we] = colonnes_mains();
     new BoiteCadre(x0, y_mains, wo + wns + we, h_mains, nullptr, 2, coulformext,
                    coul_fenetre_contr);
     const int xs[4] = {x0 + wo, x0 + wo + wns, x0 + wo, x0};
@@ -156,7 +176,13 @@ void place_formulaire(Fenetre* f) {
     const int wf = 960;
     const int xf = xpap() + (wpap() - wf) / 2;
     const int yf = y_mains + h_mains + 110;
-    page.gform = new Fl_Group(xf, yf - 25, wf, f->h - (yf - 25));
+    // From the form's title, left of its frame (the scrolling page wipes
+    // what lies outside its children), down to the bottom of the longest
+    // list, the levels', so that the page scrolls far enough to show it
+    // whole and the group passes it the clicks.
+    const int xg = xf - largeur("Formulaire", FL_HELVETICA, 18) - 10;
+    const int bas_listes = yf + 165 + 25 + 18 * 8 + 6;
+    page.gform = new Fl_Group(xg, yf - 25, xf + wf - xg, bas_listes + 10 - (yf - 25));
     new BoiteForm(xf, yf, "Formulaire", wf, 225);
     auto* choix = new BoiteTexte(xf + 10, yf + 6, "Choix des contraintes", FL_HELVETICA_BOLD, 16);
     (void)choix;
@@ -196,6 +222,13 @@ void place_formulaire(Fenetre* f) {
     for (int i = 0; i < 3; ++i) {
         auto* b = new Fl_Button(xf + 460 + 95 * i, yc - 2, 85, 30, textes[i]);
         b->callback(cbs[i], f);
+        // The analysis pages' compute key, which no menu entry uses; the
+        // field being typed in keeps the focus, so that "Évaluer" takes its
+        // value first and stops when it is refused (prend_saisie).
+        if (i == 0) {
+            b->shortcut(FL_CTRL + FL_Enter);
+            b->clear_visible_focus();
+        }
     }
     page.gform->end();
 }
@@ -284,12 +317,16 @@ void Fenetre::formpasapas() {
         if (pap.dpap.noc == 0) ouvre_pap(pap);
         page = Page();
         begin();
-        gpasapas = new Fl_Group(0, 30, w, h - 30);
-        new Titrepage("Analyse pas à pas", xpap(), 40, wpap());
-        place_mains(xpap() + wpap() / 4);
+        // The form lies below a 768-pixel screen: the page scrolls.
+        auto* defile = new Fl_Scroll(0, 30, w, h - 30);
+        defile->box(FL_FLAT_BOX);
+        defile->color(couleur_pages);
+        gpasapas = defile;
+        page.titre = new Titrepage("Analyse pas à pas", xpap(), y_titre, wpap());
+        const int x0 = x_mains(w);
+        place_mains(x0);
         // Wide enough for the counters and the seat to play, however short the hands.
-        const int wm = std::max(page.xres - 12 - (xpap() + wpap() / 4), 440);
-        const int x0 = xpap() + wpap() / 4;
+        const int wm = std::max(page.xres - 12 - x0, 440);
         new BoiteCadre(x0, y_mains + h_mains + 8, wm, 36, nullptr, 2, coulformext,
                        coul_fenetre_contr);
         page.oldec = sortie(x0 + 10 + largeur("Déclarant : ", FL_HELVETICA, 16),
@@ -351,6 +388,10 @@ void Fenetre::formpasapas() {
     place_resultats();
     place_formulaire(this);
     gpasapas->end();
+    // The parts just rebuilt were placed in the page's own coordinates; the
+    // page may be scrolled (the form lies below a 768-pixel screen).
+    const int dx = page.titre->x() - xpap(), dy = page.titre->y() - y_titre;
+    for (Fl_Group* g : {page.glevee, page.gres, page.gform}) g->position(g->x() + dx, g->y() + dy);
     Fl_Group::current(avant);
     redraw();
 }
@@ -393,6 +434,7 @@ void cb_joupap(Fl_Widget* liste, void* bouton) {
 }
 
 void cb_entamer(Fl_Widget*, void* fenetre) {
+    if (!prend_saisie()) return;
     res_pap(pap, -1);
     static_cast<Fenetre*>(fenetre)->formpasapas();
 }

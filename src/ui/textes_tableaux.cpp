@@ -117,7 +117,8 @@ TexteCarte texte_carte(int no) {
     const int s = 3 - no / 13;
     t.rang = vl[no % 13];
     t.symbole = scoul[s];
-    t.couleur = static_cast<unsigned>(couls[s]);
+    // The colour of the suit's symbol at the head of the hands beside it.
+    t.couleur = couleur_symbole_main(s);
     t.t = t.rang + " " + t.symbole;
     return t;
 }

@@ -20,6 +20,7 @@
 #include "aides.h"
 #include "aides_gui.h"
 #include "aleatoire.h"
+#include "champ_page.h"
 #include "cartes.h"
 #include "entames.h"
 #include "fenetre.h"
@@ -125,7 +126,7 @@ TEST_F(EntamesGui, ContractAndSeatsGiveTheLeadersCardsBestFirst) {
 
     selectionne("0", 4);  // level 3
     selectionne("SA", 1);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(resultats().size(), 1u);
     EXPECT_EQ(rec.alertes, Alertes{});
     auto* t = widgets<MaTable>(resultats()[0]).at(0);
@@ -145,7 +146,7 @@ TEST_F(EntamesGui, ContractAndSeatsGiveTheLeadersCardsBestFirst) {
 
     // Without a contract: exactly k and at least k tricks, and the expectation.
     selectionne("3", 1);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(resultats().size(), 2u);
     // The newest window comes first.
     auto* tt = widgets<MaaTable>(resultats()[0]).at(0);
@@ -166,33 +167,37 @@ TEST_F(EntamesGui, FailuresAreAlertsNeverATable) {
     // Two tricks won with none played: a refused position. (The level
     // shows 3: the first "0" is the declarer's tricks.)
     selectionne("0", 3);
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 1u);
     EXPECT_NE(rec.alertes[0].find("ne correspondent pas"), std::string::npos) << rec.alertes[0];
     selectionne("2", 1);
 
     // The solver fails: its message, once.
     resout_entames = echoue;
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 2u);
     EXPECT_NE(rec.alertes[1].find("panne simulée"), std::string::npos) << rec.alertes[1];
     resout_entames = resout_position;
 
     // The budget spent: two draws for a 1SA opening.
     tape("Limite : ", "1");
-    appuie("&Calculer");
+    appuie("Calculer");
     ASSERT_EQ(rec.alertes.size(), 3u);
     EXPECT_EQ(rec.alertes[2], "nombre de donne insuffisant, vérifiez vos contraintes");
 
-    // Nord to play after Ouest's lead holds no fixed hand.
+    // Nord to play after Ouest's lead holds no fixed hand: typed, then
+    // Ctrl+Enter over the page from the field, which it takes first.
     tape("Limite : ", "20");
-    tape("Couleurs (P,C,K,T pour les cartes jouées de la levée en cours) ", "P");
-    tape("Rangs (A,R,D,V,X,9,...2 pour les cartes jouées de la levée en cours) ", "A");
+    const auto levee = widgets<ChampPage<Fl_Input>>(fen->gentames);  // suits, ranks
+    remplace_texte(levee.at(0), "P");
+    remplace_texte(levee.at(1), "A");
+    touche(fen.get(), FL_Enter, FL_CTRL, "\r");
     EXPECT_EQ(deja.joueur, 0);
-    appuie("&Calculer");
     EXPECT_EQ(rec.alertes.back(), "Le joueur n'a pas 13 cartes");
     EXPECT_EQ(rec.alertes.size(), 4u);
     EXPECT_TRUE(resultats().empty());
+    touche(fen.get(), 'c', FL_ALT, "c");  // still the menu's "Comparer"
+    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }
 
 TEST_F(EntamesGui, PlayedCardsComparisonAndComingBack) {

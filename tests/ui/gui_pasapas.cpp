@@ -1,4 +1,4 @@
-// The step-by-step page under a virtual display with the real solver: from
+// The step-by-step page on a 1366×768 screen with the real solver: from
 // the menu entry to "Quitter", on the deal where each seat holds one suit.
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -31,6 +31,7 @@ namespace {
 class PagePasAPas : public DansRepertoireTemp {
 protected:
     GardeEtat garde_etat_;
+    EcranSimule ecran_{1366, 768};
     void SetUp() override {
         std::filesystem::create_directory("contraintes");
         nbstat = 3;
@@ -39,8 +40,8 @@ protected:
         contr = Contraintes();
         pap = PasAPas();
         env = Environnement();
-        fen = std::make_unique<Fenetre>(Fl::w(), Fl::h() - 12, "Dralen v0.36_0");
-        Fl::check();
+        fen = std::make_unique<Fenetre>(1366, 756, "Dralen v0.36_0");
+        fen->wait_for_expose();  // the scroll bars are laid out when first drawn
     }
     void TearDown() override {
         fen.reset();
@@ -153,8 +154,15 @@ TEST_F(PagePasAPas, AnalyseDUnBoutALAutre) {
     selectionne<SelectNombre>(2);
     selectionne<SelectCouleur>(1);
     selectionne<SelectJoueur>(1);
-    presse("Évaluer");
+    // At 1366×768 the form lies below the window: the wheel brings it up.
+    for (int k = 0; k < 20; ++k) molette(fen.get(), 600, 400, 1);
+    clic_sur(par_label<Fl_Button>(fen->gpasapas, "Évaluer"));
     ASSERT_EQ(armees().size(), 1u);
+    // The results beside the longest hands and the rebuilt form stay in view.
+    for (BoiteCarte* c : widgets<BoiteCarte>(fen->gpasapas))
+        EXPECT_LE(c->x() + c->w(), fen->w - Fl::scrollbar_size());
+    Fl_Button* evaluer = par_label<Fl_Button>(fen->gpasapas, "Évaluer");
+    EXPECT_TRUE(dans_fenetre(fen.get(), evaluer->x(), evaluer->y() + evaluer->h()));
     EXPECT_EQ(armees()[0]->pcarte->joueur(), 3);
     EXPECT_EQ(armees()[0]->labelcolor(), 216u);
     EXPECT_EQ(valeurs(), std::vector<std::string>({"100.0 %"}));

@@ -69,7 +69,7 @@ protected:
     void calcule() {
         for (int i = 0; i < fen->gdistribution->children(); ++i)
             if (auto* b = dynamic_cast<Fl_Button*>(fen->gdistribution->child(i)))
-                if (b->label() && std::string(b->label()) == "&Calculer") b->do_callback();
+                if (b->label() && std::string(b->label()) == "Calculer") b->do_callback();
         Fl::check();
     }
     // The results shown, by field label; "" for a field that is not there.

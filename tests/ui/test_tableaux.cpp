@@ -109,11 +109,13 @@ TEST(TextesTableaux, CardsHandsAndTable) {
     // Index 0 is the ace of clubs, 51 the deuce of spades, 30 the ten of hearts (rank 14 - 4).
     TexteCarte c = texte_carte(0);
     EXPECT_EQ(c.t, "A ♣");
-    EXPECT_EQ(c.couleur, 59u);
+    // A card's suit has the colour of the symbol heading the hand rows.
+    EXPECT_EQ(c.couleur, couleur_symbole_main(3));
+    EXPECT_EQ(texte_carte(13).couleur, 0xf0443300u);  // ♦ orange-red, not pink
     c = texte_carte(51);
     EXPECT_EQ(c.rang, "2");
     EXPECT_EQ(c.symbole, "♠");
-    EXPECT_EQ(c.couleur, 136u);
+    EXPECT_EQ(c.couleur, couleur_symbole_main(0));
     EXPECT_EQ(texte_carte(30).t, "X ♥");
     EXPECT_EQ(texte_carte(52).t, "");
     EXPECT_EQ(texte_carte(-1).t, "");
