@@ -1,6 +1,6 @@
 // The inputs of the analysis pages: Enter or leaving the field takes what is
-// typed, and Ctrl+Enter reaches the page's compute button even from inside
-// the field.
+// typed, and Enter with Ctrl (or Alt, Meta) reaches the page's compute button
+// even from inside the field.
 #pragma once
 
 #include <FL/Enumerations.H>
@@ -17,7 +17,7 @@ public:
         this->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
     }
     int handle(int event) override {
-        if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) &&
+        if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL | FL_ALT | FL_META) &&
             (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter))
             return 0;
         return Base::handle(event);

@@ -50,18 +50,3 @@ void cb_limite(Fl_Widget* w, void*) {
     prend_limite(champ->value());
     remet(w, limite);
 }
-
-ChampStat::ChampStat(int x, int y, int w, int h, const char* label, Fl_Callback* cb)
-    : Fl_Int_Input(x, y, w, h, label) {
-    callback(cb);
-    // A value refused while it is being typed would alert at every key.
-    when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
-}
-
-int ChampStat::handle(int event) {
-    const int cle = Fl::event_key();
-    if (event == FL_KEYBOARD && (cle == FL_Enter || cle == FL_KP_Enter) &&
-        Fl::event_state(FL_CTRL | FL_ALT | FL_META))
-        return 0;
-    return Fl_Int_Input::handle(event);
-}

@@ -6,6 +6,8 @@
 #include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Widget.H>
 
+#include "champ_page.h"
+
 // Largest nbstat a user may type: the statistics keep every accepted deal
 // (52 bytes each) until it is solved.
 inline constexpr int nbstat_max = 1000000;
@@ -20,12 +22,12 @@ bool prend_limite(const char* texte);
 void cb_inbdonnes(Fl_Widget* w, void*);
 void cb_limite(Fl_Widget* w, void*);
 
-// An input of a page's statistics, with one of the callbacks above: it takes
-// its value on Enter and when it is left. Enter with Ctrl (or Alt, Meta) is
-// the page's compute key: the field lets it go on as a shortcut, and the
-// compute button takes the field first (prend_saisie).
-class ChampStat : public Fl_Int_Input {
+// An input of a page's statistics, with one of the callbacks above: a page
+// input (champ_page.h) that takes its value on Enter and when it is left.
+class ChampStat : public ChampPage<Fl_Int_Input> {
 public:
-    ChampStat(int x, int y, int w, int h, const char* label, Fl_Callback* cb);
-    int handle(int event) override;
+    ChampStat(int x, int y, int w, int h, const char* label, Fl_Callback* cb)
+        : ChampPage<Fl_Int_Input>(x, y, w, h, label) {
+        callback(cb);
+    }
 };
