@@ -202,6 +202,9 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
         l.bouton[sel_declarant]->label(texte_declarant(comp_declarant[k]));
     }
     calculer = new Fl_Button(x0 + 20, y_calculer, 90, 30, "Calculer");
+    // The focus stays in the field being edited: the button takes it first
+    // and stops when it is refused (prend_saisie).
+    calculer->clear_visible_focus();
     calculer->callback(cb_calcomp, fenetre);
     // The key of every compute button; no menu entry uses it, and the label
     // underlines no letter, whose Alt+letter would shadow the menu's.

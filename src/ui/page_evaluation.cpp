@@ -145,6 +145,7 @@ void Fenetre::evaluation() {
         const int y2 = y1 + 25 + 8;
         const int ws = largeur_texte(" Évaluation statique ") + 10;
         auto* bstat = new Fl_Button(xg, y2, ws, 25, "Évaluation statique");
+        bstat->clear_visible_focus();
         bstat->callback(cb_calstatic, this);
         champs.points_h = sortie(xg + ws + 20, y2, 30, "Points H ");
         const int xl = champs.points_h->x() + 30 + 50;
@@ -157,6 +158,9 @@ void Fenetre::evaluation() {
         dyn->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
         const int y4 = y3 + 38;
         auto* b3sa = new Fl_Button(xg, y4, largeur_texte(" Points3SA ") + 10, 25, "Points3SA");
+        // The focus stays in the field being edited: the button takes it first
+        // and stops when it is refused (prend_saisie).
+        b3sa->clear_visible_focus();
         b3sa->callback(cb_bou3SA, this);
         // The key of the compute buttons of every page, for the one that
         // draws deals with the typed count and limit.

@@ -263,6 +263,9 @@ void Fenetre::stats_levees() {
     new BoiteForm(xb, 226, "Contrats", 891, 300);
     for (int i = 0; i < 5; ++i) new Choix_Stat(xb + 20, 240 + 50 * i, 600, haut_ligne, i);
     auto* calculer = new Fl_Button(xb + 20, 486, 90, 30, "Calculer");
+    // The focus stays in the field being edited: the button takes it first
+    // and stops when it is refused (prend_saisie).
+    calculer->clear_visible_focus();
     calculer->callback(cb_callev, this);
     // A shortcut goes first to the widgets under the mouse: with an
     // underlined C the button would take the menu's Alt+C (Comparer) and
