@@ -323,9 +323,10 @@ std::int64_t stat(Deja& d) {
     modele.cocos = contr.cocos;
     modele.con = contr.con;
 
-    // A condition without a kind is never met: drawing would spend the whole
-    // budget. verifie_kinds has alerted, naming its letter.
-    if (!verifie_kinds(contr)) {
+    // A condition without a kind, or a context that can never hold, is never
+    // met: drawing would spend the whole budget. verifie_tirage has alerted,
+    // naming the letter or the formula.
+    if (!verifie_tirage(contr, false)) {
         bilan_entames = refus_stat("");
         return 0;
     }
@@ -424,7 +425,7 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
     bilan_entames = BilanStat{};
     res.resize(3, 0);
     contr.eff();
-    if (!verifie_kinds(contr)) {  // it has alerted, naming the letter
+    if (!verifie_tirage(contr, false)) {  // it has alerted, naming the letter or the formula
         bilan_entames = refus_stat("");
         return 0;
     }

@@ -25,8 +25,9 @@
 //     echec_solveur  -> alert bilan_entames.message once; the counts hold the
 //                       deals solved, failed deals are counted nowhere
 //     refuse         -> alert bilan_entames.message; nothing ran, counts are 0;
-//                       an empty message: a condition of contr has no kind,
-//                       and verifie_kinds has already alerted, naming it
+//                       an empty message: a condition of contr has no kind
+//                       or its context can never hold, and verifie_tirage
+//                       has already alerted, naming it
 //   "comparer"       -> compentames(deja, res) with nos set by the lead
 //                       choosers; the same statuses, res over analysees.
 // The step-by-step analysis fills its own Deja (fixees: what the player to

@@ -249,6 +249,11 @@ std::vector<std::string> tire_donnes_stat(Contraintes& c, BilanStat& bilan) {
         refuse(bilan, alerte_coco_non_definie(i));
         return {};
     }
+    // A context that can never hold would spend the whole budget likewise.
+    if (const std::string r = refus_formules(c, false); !r.empty()) {
+        refuse(bilan, r);
+        return {};
+    }
     // Every try is tested as the board of the statistic: told that the test
     // ignores the board's advance, the generator tests each as its first
     // board, which is numero_stat(c).
