@@ -233,6 +233,16 @@ std::string valide_position(const Deja& d) {
         const int s = (d.premier + k) % 4;
         if (d.jouees[c] != jsymbs[s])
             return quelle + nom_carte(c) + " doit être marquée jouée par " + nomjoueur[s];
+        // A seat that does not follow must hold none of the suit led among
+        // the cards it is seen to hold: fixed to it and not yet played.
+        const int entame = d.ctcouleurs[0];
+        if (k > 0 && d.ctcouleurs[k] != entame)
+            for (int r = 2; r <= 14; ++r) {
+                const int g = index_carte(entame, r);
+                if (d.fixees[g] == jsymbs[s] && d.jouees[g] == 'V')
+                    return quelle + nomjoueur[s] + " ne fournit pas à " + sacouls[entame + 1] +
+                           " alors qu'il détient " + nom_carte(g);
+            }
     }
     if (d.joueur != joueur_courant(d))
         return "Le joueur à jouer doit être " + std::string(nomjoueur[joueur_courant(d)]);

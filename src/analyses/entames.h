@@ -120,6 +120,8 @@ int levees_restantes(const Deja& d);
 // every seat at most 13 cards in fixees, the played cards fixed to the seats
 // that played them in dj, jouees and fixees alike, the current trick's cards
 // (a known suit and rank, present cards first) played by the right seats,
+// none of them a revoke (a seat that does not follow while a card of the
+// suit led is fixed to it and not yet played),
 // every seat left with as many cards as the others once the current trick
 // is counted, joueur = joueur_courant, and with a contract the tricks won
 // adding up to the complete tricks played. "" when it is, else the alert.
