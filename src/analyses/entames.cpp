@@ -414,6 +414,8 @@ std::int64_t stat(Deja& d) {
                 }
             }
         });
+    // Every worker's memory of the solver has grown over the deals.
+    if (acceptees > 0) libere_memoire_solveur();
 
     conclut(bilan_entames, tirages, acceptees, echecs, nbstat);
     ecrit_debug("nb " + std::to_string(tirages));
@@ -495,6 +497,7 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
                 }
             }
         });
+    if (acceptees > 0) libere_memoire_solveur();
 
     conclut(bilan_entames, tirages, acceptees, echecs, nbstat);
     return tirages;

@@ -165,7 +165,9 @@ void lit_rangs_levee(const char* texte, int ctranks[3]);
 //   (cible); when the target is already reached, or out of reach, every
 //   card the solver lists gets that certain result.
 // A refused position (valide_position, or a template whose seats do not
-// add up) runs nothing: statut refuse with the alert.
+// add up) runs nothing: statut refuse with the alert. Once deals have been
+// solved the solver's memory is given back (libere_memoire_solveur), here
+// and in compentames.
 std::int64_t stat(Deja& d);
 
 // The rows of a result table of the last stat, card indexes: the cards with

@@ -186,6 +186,9 @@ void resout_tout(const std::vector<std::string>& donnes, std::size_t nbcompteurs
             }
         }
     }
+    // Every worker's memory of the solver has grown over the deals: given
+    // back now that the team is done.
+    libere_memoire_solveur();
 
     for (std::size_t j = 0; j < nbcompteurs; ++j)
         nbgagne[j] += static_cast<int>(total[j]);

@@ -5,6 +5,7 @@
 // never counts.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,29 @@ TEST_F(StatLevees, RandomDealsGiveTheSameCountsOnOneAndFourThreadsAndAgreeAcross
     // A contract makes exactly when its declarer takes its tricks.
     EXPECT_EQ(comp[0][0], lev[0][10]);
     EXPECT_EQ(comp[0][1], lev[0][14 + 9]);
+}
+
+// The solver's tables grow over a statistic (hundreds of megabytes on many
+// threads) and are given back when it ends. Checked only where they grew.
+TEST_F(StatLevees, TheSolversMemoryIsGivenBackAfterAStatistic) {
+    const auto mo = [](const std::string& cle) {
+        std::ifstream f("/proc/self/status");
+        for (std::string l; std::getline(f, l);)
+            if (l.rfind(cle, 0) == 0) return std::stol(l.substr(cle.size())) / 1024;
+        return 0L;
+    };
+    contr = Contraintes();
+    nbstat = 40;
+    threads(4);
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts from here
+    const long avant = mo("VmRSS:");
+    std::vector<int> g;
+    BilanStat b;
+    statlc(contr, {SA, P}, {S, S}, g, b);
+    ASSERT_EQ(b.statut, Statut::ok) << b.message;
+    const long pic = mo("VmHWM:"), apres = mo("VmRSS:");
+    if (pic - avant < 64) GTEST_SKIP() << "the solver took " << pic - avant << " MB only";
+    EXPECT_LT(apres - avant, (pic - avant) / 3) << avant << " " << pic << " " << apres << " MB";
 }
 
 TEST_F(StatLevees, ASpentBudgetIsAStatusNeverNumbers) {
