@@ -109,9 +109,10 @@ int main(int argc, char** argv) {
     limite = lim;
     std::fprintf(stderr, "threads demandés %d, accordés %d\n", demandes, accordes);
 
-    // A short statistic on other deals before the clocks start: the
-    // solver's memory of each thread grows to its working size on the first
-    // real deals it solves, and neither timed loop should pay for that.
+    // A short statistic on other deals before the clocks start, so that
+    // neither timed loop pays for starting the team. A statistic gives the
+    // solver's memory back when it ends: both loops start from empty
+    // tables, as every statistic of the program does.
     {
         const int n_avant = nbstat;
         nbstat = std::min(n_avant, 4 * equipe);

@@ -36,7 +36,7 @@ int calcule_stat(std::vector<int>& compteurs, BilanStat* bilan) {
         alerte(b.message);
         return fin(0);
     }
-    if (!verifie_kinds(contr)) {  // it has alerted, naming the letter
+    if (!verifie_tirage(contr, true)) {  // it has alerted, naming the letter or the formula
         b.statut = Statut::refuse;
         return fin(0);
     }

@@ -233,6 +233,16 @@ std::string valide_position(const Deja& d) {
         const int s = (d.premier + k) % 4;
         if (d.jouees[c] != jsymbs[s])
             return quelle + nom_carte(c) + " doit être marquée jouée par " + nomjoueur[s];
+        // A seat that does not follow must hold none of the suit led among
+        // the cards it is seen to hold: fixed to it and not yet played.
+        const int entame = d.ctcouleurs[0];
+        if (k > 0 && d.ctcouleurs[k] != entame)
+            for (int r = 2; r <= 14; ++r) {
+                const int g = index_carte(entame, r);
+                if (d.fixees[g] == jsymbs[s] && d.jouees[g] == 'V')
+                    return quelle + nomjoueur[s] + " ne fournit pas à " + sacouls[entame + 1] +
+                           " alors qu'il détient " + nom_carte(g);
+            }
     }
     if (d.joueur != joueur_courant(d))
         return "Le joueur à jouer doit être " + std::string(nomjoueur[joueur_courant(d)]);
@@ -323,9 +333,10 @@ std::int64_t stat(Deja& d) {
     modele.cocos = contr.cocos;
     modele.con = contr.con;
 
-    // A condition without a kind is never met: drawing would spend the whole
-    // budget. verifie_kinds has alerted, naming its letter.
-    if (!verifie_kinds(contr)) {
+    // A condition without a kind, or a context that can never hold, is never
+    // met: drawing would spend the whole budget. verifie_tirage has alerted,
+    // naming the letter or the formula.
+    if (!verifie_tirage(contr, false)) {
         bilan_entames = refus_stat("");
         return 0;
     }
@@ -403,6 +414,8 @@ std::int64_t stat(Deja& d) {
                 }
             }
         });
+    // Every worker's memory of the solver has grown over the deals.
+    if (acceptees > 0) libere_memoire_solveur();
 
     conclut(bilan_entames, tirages, acceptees, echecs, nbstat);
     ecrit_debug("nb " + std::to_string(tirages));
@@ -424,7 +437,7 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
     bilan_entames = BilanStat{};
     res.resize(3, 0);
     contr.eff();
-    if (!verifie_kinds(contr)) {  // it has alerted, naming the letter
+    if (!verifie_tirage(contr, false)) {  // it has alerted, naming the letter or the formula
         bilan_entames = refus_stat("");
         return 0;
     }
@@ -484,6 +497,7 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
                 }
             }
         });
+    if (acceptees > 0) libere_memoire_solveur();
 
     conclut(bilan_entames, tirages, acceptees, echecs, nbstat);
     return tirages;

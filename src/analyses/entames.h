@@ -25,8 +25,9 @@
 //     echec_solveur  -> alert bilan_entames.message once; the counts hold the
 //                       deals solved, failed deals are counted nowhere
 //     refuse         -> alert bilan_entames.message; nothing ran, counts are 0;
-//                       an empty message: a condition of contr has no kind,
-//                       and verifie_kinds has already alerted, naming it
+//                       an empty message: a condition of contr has no kind
+//                       or its context can never hold, and verifie_tirage
+//                       has already alerted, naming it
 //   "comparer"       -> compentames(deja, res) with nos set by the lead
 //                       choosers; the same statuses, res over analysees.
 // The step-by-step analysis fills its own Deja (fixees: what the player to
@@ -119,6 +120,8 @@ int levees_restantes(const Deja& d);
 // every seat at most 13 cards in fixees, the played cards fixed to the seats
 // that played them in dj, jouees and fixees alike, the current trick's cards
 // (a known suit and rank, present cards first) played by the right seats,
+// none of them a revoke (a seat that does not follow while a card of the
+// suit led is fixed to it and not yet played),
 // every seat left with as many cards as the others once the current trick
 // is counted, joueur = joueur_courant, and with a contract the tricks won
 // adding up to the complete tricks played. "" when it is, else the alert.
@@ -162,7 +165,9 @@ void lit_rangs_levee(const char* texte, int ctranks[3]);
 //   (cible); when the target is already reached, or out of reach, every
 //   card the solver lists gets that certain result.
 // A refused position (valide_position, or a template whose seats do not
-// add up) runs nothing: statut refuse with the alert.
+// add up) runs nothing: statut refuse with the alert. Once deals have been
+// solved the solver's memory is given back (libere_memoire_solveur), here
+// and in compentames.
 std::int64_t stat(Deja& d);
 
 // The rows of a result table of the last stat, card indexes: the cards with

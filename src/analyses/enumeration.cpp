@@ -168,7 +168,7 @@ bool traite_fix(const Contraintes& c, Comptes& counts, int nbthreads) {
     const std::size_t taille = 2 + c.calculs.size();
     counts.assign(taille, 0);
     Partage p;
-    if (!verifie_kinds(c) || !prepare(c, p)) return false;
+    if (!verifie_tirage(c, true) || !prepare(c, p)) return false;
     const int n = static_cast<int>(p.libres.size());
     const char lettre = jsymbs[p.choisi];
 

@@ -164,7 +164,7 @@ bool res_pap(PasAPas& p, int c) {
         alerte(refus);
         return false;
     }
-    if (!verifie_kinds(contr)) return false;
+    if (!verifie_tirage(contr, false)) return false;
 
     char donne[52];
     donne_suivie(d, donne);

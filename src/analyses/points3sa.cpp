@@ -1,6 +1,7 @@
 #include "points3sa.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,6 +33,55 @@ constexpr Taux table_3sa[] = {
 
 int cartes_fixees(const char* cfixees, int seat) {
     return static_cast<int>(std::count(cfixees, cfixees + 52, jsymbs[seat]));
+}
+
+// Whether the partner of `seat` can still be dealt what the simulation
+// gives it (ensemble_points3sa): 13 cards holding 25 - h high-card points,
+// two to four in every suit, made of its fixed cards and of cards the seat
+// does not hold. Other seats' fixed cards count as free here: the refusal
+// must be one that freeing the partner's cards mends.
+bool partenaire_possible(const char* cfixees, int seat, int h) {
+    const char lui = jsymbs[seat], partenaire = jsymbs[(seat + 2) % 4];
+    // atteint[k][p]: k cards holding p points can be added over the suits
+    // seen so far, each suit ending with two to four cards.
+    using Table = std::array<std::array<bool, 41>, 14>;
+    Table atteint{};
+    atteint[0][0] = true;
+    int fixees = 0, pts = 0;
+    for (int bloc = 0; bloc < 4; ++bloc) {  // one suit, its ace first
+        int l = 0, petites = 0, nh = 0, honneurs[4];
+        for (int r = 0; r < 13; ++r) {
+            const char c = cfixees[13 * bloc + r];
+            const int v = r < 4 ? 4 - r : 0;
+            if (c == partenaire) {
+                ++l;
+                pts += v;
+            } else if (c != lui) {
+                if (v > 0) honneurs[nh++] = v;
+                else ++petites;
+            }
+        }
+        fixees += l;
+        if (l > 4) return false;
+        Table suivant{};
+        for (int choix = 0; choix < (1 << nh); ++choix) {
+            int a = 0, q = 0;
+            for (int j = 0; j < nh; ++j)
+                if (choix >> j & 1) {
+                    ++a;
+                    q += honneurs[j];
+                }
+            for (int b = 0; b <= petites; ++b) {
+                if (l + a + b < 2 || l + a + b > 4) continue;
+                for (int k = 0; k + a + b <= 13; ++k)
+                    for (int p = 0; p + q <= 40; ++p)
+                        if (atteint[k][p]) suivant[k + a + b][p + q] = true;
+            }
+        }
+        atteint = suivant;
+    }
+    const int manque = 25 - h - pts;
+    return fixees <= 13 && manque >= 0 && atteint[13 - fixees][manque];
 }
 
 }  // namespace
@@ -93,6 +143,17 @@ double res_hl(const Contraintes& c, int seat, bool mort, BilanStat& bilan) {
         bilan.message = "Points3SA évalue les mains de " + std::to_string(points3sa_min) + " à " +
                         std::to_string(points3sa_max) + " points H ; " + nomjoueur[seat] +
                         " en a " + std::to_string(h);
+        return nan;
+    }
+    // The partner is drawn with the points and shape above, whatever the
+    // user fixed to it: cards that rule those out would spend the budget.
+    const int p = (seat + 2) % 4;
+    if (cartes_fixees(c.cfixees, p) > 0 && !partenaire_possible(c.cfixees, seat, h)) {
+        bilan.statut = Statut::refuse;
+        bilan.message = std::string(nomjoueur[p]) + ", partenaire de " + nomjoueur[seat] +
+                        ", est simulé par l'évaluation avec " + std::to_string(25 - h) +
+                        " points H et 2 à 4 cartes dans chaque couleur : ses cartes fixées ne le "
+                        "permettent pas. Libérez les cartes de " + nomjoueur[p] + ".";
         return nan;
     }
     Contraintes e = ensemble_points3sa(c, seat);

@@ -31,8 +31,10 @@ Contraintes ensemble_points3sa(const Contraintes& c, int seat);
 
 // One dynamic evaluation of `seat`'s fixed hand in c, as declarer of 3SA
 // (mort false) or as dummy (mort true). c itself is not changed. Refused
-// (statut refuse, nothing drawn) when the seat has not its 13 cards fixed or
-// its points lie outside the table. When the status is not ok the value is
+// (statut refuse, nothing drawn) when the seat has not its 13 cards fixed,
+// its points lie outside the table, or the partner's fixed cards leave no
+// hand of 25 - h points with two to four cards a suit (the partner is
+// simulated: the message asks to free its cards). When the status is not ok the value is
 // NaN and the status says why (a spent budget is message_limite_atteinte).
 double res_hl(const Contraintes& c, int seat, bool mort, BilanStat& bilan);
 // The same on the current set `contr`, the status left in bilan_stat.

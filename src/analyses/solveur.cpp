@@ -1,6 +1,7 @@
 #include "solveur.h"
 
 #include <dds/dll.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +22,9 @@ constexpr unsigned rangs_valides = 0x7FFCu;  // bits 2..14
 std::shared_mutex verrou;
 // Guarded by verrou. 0 until the solver has been asked.
 int accordes = 0;
+// Guarded by verrou: the count last asked of the solver, 0 (the solver's
+// own choice, as when it loads) before init_solveur.
+int demandes = 0;
 // One flag per granted thread index, set while a solve uses that index.
 std::unique_ptr<std::atomic<bool>[]> occupes;
 
@@ -75,15 +79,35 @@ EtatSolveur verifie_mains(const unsigned mains[4][4], unsigned pris[4]) {
     return reussite();
 }
 
+// libere_memoire_solveur, with verrou held exclusively.
+void libere_sous_verrou() {
+    // FreeMemory gives back every thread's tables but leaves them marked in
+    // use: the next solve would read freed memory. Asking for the threads
+    // again builds them anew, empty; the count granted is read again.
+    FreeMemory();
+    SetMaxThreads(demandes);
+    lit_threads_accordes();
+    plafond_threads = accordes;
+    // The tables were allocated by the workers, in their own heaps: those
+    // keep freed pages until they are trimmed.
+    malloc_trim(0);
+}
+
 }  // namespace
 
 int init_solveur(int nbthreads) {
     std::unique_lock<std::shared_mutex> l(verrou);
-    SetMaxThreads(std::max(1, nbthreads));
+    demandes = std::max(1, nbthreads);
+    SetMaxThreads(demandes);
     lit_threads_accordes();
     // The generator cannot ask the solver: it reads the granted count here.
     plafond_threads = accordes;
     return accordes;
+}
+
+void libere_memoire_solveur() {
+    std::unique_lock<std::shared_mutex> l(verrou);
+    libere_sous_verrou();
 }
 
 int threads_solveur() {
@@ -206,6 +230,8 @@ std::vector<TableCalculee> calcule_tables(const std::vector<DonneDds>& donnes) {
                 std::memcpy(t.table.res, tables->results[k].resTable, sizeof t.table.res);
         }
     }
+    // A series' tables fill every thread's memory of the solver.
+    libere_sous_verrou();
     return res;
 }
 

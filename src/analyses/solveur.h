@@ -68,6 +68,13 @@ inline constexpr int refus_occupe = -1009;        // thread index already in use
 // granted, which may be fewer. Call it from one thread while no solve runs:
 // at start and when the configured count changes.
 int init_solveur(int nbthreads);
+// Gives back the memory the solver kept for its threads (its search tables
+// grow to hundreds of megabytes over a statistic and are otherwise held
+// until the program ends); the next solve starts from empty tables. Waits
+// for running solves; call it from one thread, when an engine entry has
+// solved all it had to, never inside a region that solves. The count
+// granted is read again, as by init_solveur.
+void libere_memoire_solveur();
 // The number of threads the solver granted; parallel teams that solve are
 // never larger. Before init_solveur it is the solver's own default.
 int threads_solveur();
@@ -113,7 +120,7 @@ inline constexpr int tables_par_appel = 40;
 // solver. The others go in calls of at most tables_par_appel deals; a call
 // that fails marks each of its deals with the solver's code and message.
 // Calls are serialised with calcule_table's and wait for running position
-// solves.
+// solves. The solver's memory is given back at the end (libere_memoire_solveur).
 std::vector<TableCalculee> calcule_tables(const std::vector<DonneDds>& donnes);
 
 // Solves one position for the side to play (the solver's target, solutions

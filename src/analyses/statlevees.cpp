@@ -186,6 +186,9 @@ void resout_tout(const std::vector<std::string>& donnes, std::size_t nbcompteurs
             }
         }
     }
+    // Every worker's memory of the solver has grown over the deals: given
+    // back now that the team is done.
+    libere_memoire_solveur();
 
     for (std::size_t j = 0; j < nbcompteurs; ++j)
         nbgagne[j] += static_cast<int>(total[j]);
@@ -247,6 +250,11 @@ std::vector<std::string> tire_donnes_stat(Contraintes& c, BilanStat& bilan) {
     }
     if (const int i = coco_sans_kind(c); i >= 0) {
         refuse(bilan, alerte_coco_non_definie(i));
+        return {};
+    }
+    // A context that can never hold would spend the whole budget likewise.
+    if (const std::string r = refus_formules(c, false); !r.empty()) {
+        refuse(bilan, r);
         return {};
     }
     // Every try is tested as the board of the statistic: told that the test

@@ -27,10 +27,13 @@
 //   valid, but a page shows the alert, not the numbers.
 // - A request out of range (nbstat below 1, limite outside 0..31, a strain,
 //   seat or level that is not one, a mode without its number of contracts,
-//   a template that does not deal 13 cards a seat) is refused before any
-//   draw: statut refuse, the message to show, counts all zero.
+//   a template that does not deal 13 cards a seat, a condition without a
+//   kind, a context that can never hold: refus_formules) is refused before
+//   any draw: statut refuse, the message to show, counts all zero.
 // - The counts are sized by the engine; results are the same whatever the
 //   number of threads, for the same deals.
+// - Once the deals are solved the solver's memory is given back
+//   (libere_memoire_solveur): a run does not leave it hundreds of megabytes.
 #pragma once
 
 #include <cstdint>

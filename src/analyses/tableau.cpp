@@ -17,6 +17,8 @@ ResultatTableau tableau_dds(Contraintes& c) {
     unsigned mains[4][4];
     listetoremain(c.cfixees, mains);
     const EtatSolveur e = calcule_table(mains, r.table);
+    // One table already fills the memory of the solver's threads.
+    libere_memoire_solveur();
     if (!e.ok) {
         const bool longueurs = e.code == -14 || e.code == refus_longueurs;
         alerte(texte_alerte_solveur(

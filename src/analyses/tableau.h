@@ -15,5 +15,6 @@ struct ResultatTableau {
 
 // Completes the fixed deal of c (three full hands give the fourth every free
 // card; the completion stays in c), checks it, computes its table and the par
-// on the board of c.numerofixe. Every refusal is an alert.
+// on the board of c.numerofixe. Every refusal is an alert. The solver's
+// memory is given back after the table (libere_memoire_solveur).
 ResultatTableau tableau_dds(Contraintes& c);

@@ -62,7 +62,7 @@ bool entier(const std::string& t, int& v) {
 std::string txt(long long n) { return std::to_string(n); }
 
 struct Refus {
-    std::size_t ligne = 0;
+    std::size_t ligne = 0;  // 0: the file as a whole
     std::string motif;
 };
 
@@ -88,18 +88,23 @@ Calcul lit_calcul(const std::string& l, std::size_t apres_cle) {
 }
 
 // Reads the lines after the header into s; false with the reason on the
-// first line that cannot be accepted.
+// first line that cannot be accepted, or when no line after the header is
+// one of a constraint file: any text or binary file would otherwise read as
+// the empty set and replace the set in use.
 bool lit_lignes_contraintes(const std::vector<std::string>& lignes, Contraintes& s, Refus& refus) {
     auto refuse = [&](std::size_t i, std::string motif) {
         refus.ligne = i + 1;
         refus.motif = std::move(motif);
         return false;
     };
+    bool reconnue = false;
     for (std::size_t i = 1; i < lignes.size(); ++i) {
         const std::string& l = lignes[i];
         Jetons j(l);
         const std::string cle = j.suivant();
         if (cle.empty()) continue;
+        reconnue = reconnue || cle == "nom" || cle == "fixees" || cle == "numero" ||
+                   cle == "coco" || cle == "contexte" || cle == "calcul";
 
         if (cle == "fixees") {
             const std::string v = j.suivant();
@@ -154,6 +159,10 @@ bool lit_lignes_contraintes(const std::vector<std::string>& lignes, Contraintes&
             s.calculs.push_back(lit_calcul(l, j.position()));
         }
         // "nom" and unknown keys: the set keeps the path it was read from.
+    }
+    if (!reconnue) {
+        refus = Refus{0, "aucune ligne de fichier de contraintes"};
+        return false;
     }
     return true;
 }
@@ -216,7 +225,9 @@ Issue lit(const std::string& path, Contraintes& sortie, std::string& motif) {
     s.nom = path;
     Refus refus;
     if (!lit_lignes_contraintes(lignes, s, refus)) {
-        motif = "ligne " + txt(static_cast<long long>(refus.ligne)) + " : " + refus.motif;
+        motif = refus.ligne == 0
+                    ? refus.motif
+                    : "ligne " + txt(static_cast<long long>(refus.ligne)) + " : " + refus.motif;
         return Issue::refuse;
     }
     s.eff();

@@ -25,6 +25,8 @@ std::string texte_contraintes(const Contraintes& c, const std::string& path);
 
 // Reads the constraint file at path into s (its name becomes path). False
 // when the file cannot be read or is refused: s is then left as it was and
-// motif says why, in French ("ligne 3 : ..." for a refused line). Nothing
+// motif says why, in French ("ligne 3 : ..." for a refused line). A file
+// none of whose lines after the first is a line of a constraint file ("nom",
+// "fixees", "numero", "coco", "contexte", "calcul") is refused too. Nothing
 // is alerted: the caller says what it does instead.
 bool lit_contraintes(const std::string& path, Contraintes& s, std::string& motif);

@@ -479,7 +479,9 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
                                       bool selon_numero, bool propre) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
-    if (!verifie_kinds(c)) return res;  // a condition without a kind is never met
+    // A condition without a kind, or a context an operator of which finds too
+    // few values, is never met: drawing would spend the whole budget.
+    if (!verifie_tirage(c, false)) return res;
     if (limite < 0) {
         alerte("limite ne doit pas être négative");
         return res;

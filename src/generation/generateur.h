@@ -116,8 +116,9 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
 // later one, so a series may end below the budget while other workers still
 // had tries left. Recounts c's free cards first. limite outside 0..31 is
 // refused with an alert, a template whose seat counts do not add up with
-// another, and so is a set holding a condition without a catalogue kind
-// (verifie_kinds); all return no deal and 0 tries, as does n <= 0.
+// another, and so is a set holding a condition without a catalogue kind or
+// a context an operator of which finds too few values (verifie_tirage
+// without calculations); all return no deal and 0 tries, as does n <= 0.
 // Every deal returned satisfies c at the board it carries: deal i is board
 // i+1 when numerofixe is 0, numerofixe when it is positive, and
 // |numerofixe| + 4i when it is negative.

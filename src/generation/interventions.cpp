@@ -88,14 +88,17 @@ bool passe_int(Main& m, int o, bool v) {
 }
 
 // 1 ♠ over 1 ♣, 1 ♦ or 1 ♥: a one-level spade overcall that is neither a weak
-// two, a two-suiter shown another way, nor a three-level preempt.
+// two, a two-suiter shown another way, nor a three-level preempt. A preempt
+// has at most 10 HCP: the preempt test alone also takes stronger hands
+// (seven spades with three top honours when not vulnerable), which overcall
+// 1 ♠.
 bool un_pique(Main& m, int sur, int board, bool v) {
     if (!int1(m, PIQ, v)) return false;
     if (cond_2Mfaible(PIQ, m.d, m.seat, v)) return false;
     if (sur != 11 && int_bic(m, PIQ, CAR, v)) return false;
     if (sur != 10 && int_bic(m, PIQ, TRE, v)) return false;
     if (sur != 12 && int_bic(m, PIQ, COE, v)) return false;
-    return !ouv_barrage_nat(m.d, m.seat, PIQ, 3, board);
+    return m.p > 10 || !ouv_barrage_nat(m.d, m.seat, PIQ, 3, board);
 }
 
 bool contre(Main& m, int sur, bool v) {

@@ -12,8 +12,12 @@
 #include "aleatoire.h"
 #include "calcstat.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "enumeration.h"
+#include "formule.h"
 #include "gen.h"
+#include "generateur.h"
+#include "statlevees.h"
 
 namespace {
 
@@ -154,4 +158,48 @@ TEST_F(CalculeStat, ConditionWithoutAKindIsRefusedByBothCounts) {
     ASSERT_EQ(rec.alertes.size(), 2u);
     EXPECT_NE(rec.alertes[0].find("Coco a"), std::string::npos);
     EXPECT_EQ(rec.alertes[0], rec.alertes[1]);
+}
+
+// Formulas in which an operator finds too few values (as traite reads them)
+// are refused at entry, or by every engine before any draw, with one alert.
+TEST_F(CalculeStat, FormulasThatCanNeverHoldAreRefusedBeforeAnyDraw) {
+    struct Cas {
+        const char *con, *calcul;
+        std::size_t saisie, cocos;     // conditions when typed, and when drawn
+        bool entree, tirage, calculs;  // accepted at entry, drawn for, counted
+    } cas[] = {
+        {"ab&c|", "a", 3, 3, true, true, true},  {"ab", "ba|", 2, 2, true, true, true},
+        {"a&", "", 2, 2, false, false, false},   {"a&(b|c)", "", 3, 3, false, false, false},
+        {"az&", "", 1, 1, false, false, false},  {"ab&", "", 2, 1, true, false, false},
+        {"aA|", "a", 1, 1, true, false, true},   {"a", "a|", 1, 1, true, true, false},
+    };
+    std::string d = donne_une_couleur_chacun();
+    d[0] = d[1] = d[26] = d[27] = 'V';  // six deals to enumerate
+    nbstat = 2;
+    for (const Cas& k : cas) {
+        contr = Contraintes();
+        std::memcpy(contr.cfixees, d.data(), 52);
+        contr.con = k.con;
+        contr.cocos.assign(k.cocos, cond(9, {0, 2, 14, 13, 13}, 0));
+        if (*k.calcul) contr.calculs = {Calcul{"x", k.calcul, false}};
+        EXPECT_EQ(formule_complete(k.con, k.saisie, contr.calculs.size()), k.entree) << k.con;
+        const std::string refus = refus_formules(contr, false);
+        const std::string refus_k = refus_formules(contr, true);
+        EnregistreurAlertes rec;
+        std::int64_t tries = -1;
+        EXPECT_EQ(boucle(2, contr, 6, &tries).size(), k.tirage ? 2u : 0u) << k.con;
+        EXPECT_EQ(tries == 0, !k.tirage) << k.con;
+        BilanStat b;
+        EXPECT_EQ(tire_donnes_stat(contr, b).size(), k.tirage ? 2u : 0u) << k.con;
+        EXPECT_EQ(b.message, refus) << k.con;
+        Comptes n;
+        EXPECT_EQ(traite_fix(contr, n, 2) ? n[0] : 0, k.calculs ? 6 : 0) << k.con;
+        std::vector<std::string> alertes;
+        for (const std::string& r : {refus, refus_k})
+            if (!r.empty()) alertes.push_back(r);
+        EXPECT_EQ(rec.alertes, alertes) << k.con;
+    }
+    EXPECT_EQ(refus_formules(contr, true),
+              "Calcul A (x) « a| » incomplet : un opérateur n'y trouve pas ses termes (formule "
+              "postfixée, par exemple ab&c|) ; aucune donne tirée");
 }

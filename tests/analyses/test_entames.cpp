@@ -357,6 +357,12 @@ TEST_F(Statistique, RefusSansRienCompter) {
         {"nombres de cartes", [](Deja& d) { d.dj[0][0] |= 1u << 14, d.jouees[39] = 'N'; },
          "même nombre de cartes", false},
         {"levées faites", [](Deja& d) { d.niveau = 3, d.leveesdec = 1; }, "ne correspondent pas", false},
+        {"renonce", [](Deja& d) {  // Nord, holding ♣A, plays ♠A on Ouest's ♣5
+             std::swap(d.fixees[carte(trefle, 14)], d.fixees[carte(pique, 2)]);
+             d.dj[O][trefle] |= 1u << 5, d.jouees[carte(trefle, 5)] = 'O', d.ctcouleurs[0] = trefle;
+             d.dj[N][pique] |= 1u << 14, d.jouees[carte(pique, 14)] = 'N', d.ctcouleurs[1] = pique;
+             d.ctranks[0] = 5, d.ctranks[1] = 14, d.joueur = E;
+         }, "carte 2 : Nord ne fournit pas à trèfle alors qu'il détient A de trèfle", false},
         {"entame non choisie", [](Deja&) { nos[0] = -1; }, "Choisissez les deux entames", true},
         {"même entame", [](Deja&) { nos[1] = nos[0]; }, "deux entames différentes", true},
         {"entame d'un autre", [](Deja&) { nos[1] = 26; }, "n'est pas une carte de Nord", true},

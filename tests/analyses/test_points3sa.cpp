@@ -18,10 +18,10 @@
 
 namespace {
 
-// Nord's hand given by card indexes, every other card free.
-std::string nord(const std::vector<int>& cartes_) {
-    std::string d = vide;
-    for (int i : cartes_) d[static_cast<std::size_t>(i)] = 'N';
+// Nord's hand given by card indexes, every other card free; or the cards of
+// another seat added to a deal.
+std::string nord(const std::vector<int>& cartes_, std::string d = vide, char j = 'N') {
+    for (int i : cartes_) d[static_cast<std::size_t>(i)] = j;
     return d;
 }
 
@@ -34,6 +34,9 @@ Contraintes ensemble(const std::string& d) {
 
 // ♠AKQ2 ♥R32 ♦D32 ♣V32: 15 points.
 const std::vector<int> main15 = {39, 40, 41, 51, 27, 37, 38, 15, 24, 25, 3, 11, 12};
+
+// Nord's 15 points, and Sud's fixed cards.
+std::string avec_sud(const std::vector<int>& cartes_) { return nord(cartes_, nord(main15), 'S'); }
 
 }  // namespace
 
@@ -104,24 +107,37 @@ TEST(Points3SA, AnEvaluationLeavesTheSetAloneAndRefusesWhatItCannotRate) {
     EXPECT_EQ(contr.cocos[0].params, k.params);
     EXPECT_EQ(contr.numerofixe, -2);
 
+    contr = ensemble(avec_sud({26, 14}));  // Sud's ♥A ♦R fit its 10 points
+    EXPECT_TRUE(std::isfinite(res_hl(0, true))) << bilan_stat.message;
+
     struct Refus {
         const char* quoi;
         std::string donne;
         int siege;
+        bool partenaire;  // Sud's fixed cards break what it is dealt
     };
     // ♠AKQJ ♥AKQ ♦AK ♣A + 3 small: 30 points; 13 small spades: 0 points.
     const std::vector<Refus> refus = {
-        {"12 cards", nord({39, 40, 41, 51, 27, 37, 38, 15, 24, 25, 3, 11}), 0},
-        {"no card", nord(main15), 2},
-        {"30 points", nord({39, 40, 41, 42, 26, 27, 28, 13, 14, 0, 51, 50, 49}), 0},
-        {"0 points", nord({43, 44, 45, 46, 47, 48, 49, 50, 51, 38, 37, 36, 35}), 0},
+        {"12 cards", nord({39, 40, 41, 51, 27, 37, 38, 15, 24, 25, 3, 11}), 0, false},
+        {"no card", nord(main15), 2, false},
+        {"30 points", nord({39, 40, 41, 42, 26, 27, 28, 13, 14, 0, 51, 50, 49}), 0, false},
+        {"0 points", nord({43, 44, 45, 46, 47, 48, 49, 50, 51, 38, 37, 36, 35}), 0, false},
+        {"Sud 17 points", avec_sud({43, 44, 45, 26, 28, 30, 13, 14, 17, 0, 4, 5, 6}), 0, true},
+        {"Sud 4-4-4-1", avec_sud({43, 44, 45, 46, 26, 30, 31, 32, 13, 17, 18, 19, 2}), 0, true},
+        {"Sud 5 spades", avec_sud({43, 44, 45, 46, 47}), 0, true},
+        {"Sud 3 aces", avec_sud({26, 13, 0}), 0, true},
+        {"Sud 12, 2 points", avec_sud({43, 44, 45, 46, 30, 31, 32, 33, 17, 18, 19, 2}), 0, true},
     };
+    const std::string libere =
+        "Sud, partenaire de Nord, est simulé par l'évaluation avec 10 points H et 2 à 4 cartes "
+        "dans chaque couleur : ses cartes fixées ne le permettent pas. Libérez les cartes de Sud.";
     for (const Refus& r : refus) {
         BilanStat b;
         EXPECT_TRUE(std::isnan(res_hl(ensemble(r.donne), r.siege, true, b))) << r.quoi;
         EXPECT_EQ(b.statut, Statut::refuse) << r.quoi;
         EXPECT_EQ(b.tirages, 0) << r.quoi;
         EXPECT_FALSE(b.message.empty()) << r.quoi;
+        EXPECT_EQ(b.message == libere, r.partenaire) << r.quoi << ": " << b.message;
     }
 
     // Est and Ouest hold every honour left: Sud cannot hold 10 points.

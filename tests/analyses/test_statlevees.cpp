@@ -5,6 +5,7 @@
 // never counts.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ constexpr int P = 0, C = 1, K = 2, T = 3, SA = 4;          // strains
 
 DonneesStat contrat(int niveau, int atout, int declarant, int contre = 0) {
     return {8 - niveau, atout, (declarant + 1) % 4, contre};
+}
+
+// A size of /proc/self/status ("VmRSS:", "VmHWM:"), in megabytes.
+long mo(const std::string& cle) {
+    std::ifstream f("/proc/self/status");
+    for (std::string l; std::getline(f, l);)
+        if (l.rfind(cle, 0) == 0) return std::stol(l.substr(cle.size())) / 1024;
+    return 0;
 }
 
 Condouv condition(int kind, int joueur, std::vector<int> params) {
@@ -147,6 +156,8 @@ TEST_F(StatLevees, RandomDealsGiveTheSameCountsOnOneAndFourThreadsAndAgreeAcross
     const std::vector<int> strains = {P, SA}, decl = {S, S};
     const std::vector<DonneesStat> contrats = {contrat(4, P, S), contrat(3, SA, S)};
     std::vector<int> lev[2], comp[2];
+    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts from here
+    const long avant = mo("VmRSS:");
     for (int i = 0; i < 2; ++i) {
         threads(i == 0 ? 1 : 4);
         BilanStat b1, b2;
@@ -156,6 +167,10 @@ TEST_F(StatLevees, RandomDealsGiveTheSameCountsOnOneAndFourThreadsAndAgreeAcross
         EXPECT_EQ(b2.analysees, 30);
         EXPECT_EQ(b1.echecs + b2.echecs, 0);
     }
+    // The solver's tables grew over the deals and were given back at the
+    // end of each run (checked only where they grew).
+    const long pic = mo("VmHWM:") - avant, reste = mo("VmRSS:") - avant;
+    EXPECT_TRUE(pic < 64 || reste < pic / 2) << reste << " MB of " << pic;
     EXPECT_EQ(lev[0], lev[1]);
     EXPECT_EQ(comp[0], comp[1]);
     for (int k = 0; k < 2; ++k) {

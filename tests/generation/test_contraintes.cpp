@@ -405,6 +405,11 @@ TEST_F(Contr, ReaderFormReportsRefusalsAndLeavesTheTargetAlone) {
         {"good file", "fichier_de_contraintes\nnumero 7\ncalcul A n a \n", true, ""},
         {"no file", nullptr, false, "fichier illisible"},
         {"refused line", "fichier_de_contraintes\nnumero 7\nnumero 40\n", false, "ligne 3 : "},
+        // No line of a constraint file after the first.
+        {"text", "Bonjour,\nnumeros 7 et 8\n", false, "aucune ligne de fichier de contraintes"},
+        {"binary", "\x7f""ELF\x02\x01\n\x89PNG\r\n\x1a\n", false, "aucune ligne"},
+        {"header only", "fichier_de_contraintes\n", false, "aucune ligne"},
+        {"key on the first line only", "numero 7\n", false, "aucune ligne"},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);

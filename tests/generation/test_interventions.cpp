@@ -138,6 +138,11 @@ TEST(Interventions, UnPiqueSurUnCoeur) {
     EXPECT_TRUE(I(sud("RDV43", "432", "432", "32"), P1, C1));
     // Seven solid spades not vulnerable: a three-level preempt.
     EXPECT_FALSE(I(sud("ARD5432", "32", "32", "32"), P1, C1));
+    // Seven spades and 15 HCP, far above a preempt: 1 ♠ at both vulnerabilities.
+    const Jeu fort = sud("ARVX432", "A2", "R2", "32");
+    ASSERT_EQ(hcp(fort), 15);
+    EXPECT_TRUE(I(fort, P1, T1, NV));
+    EXPECT_TRUE(I(fort, P1, T1, V));
     // 5-5 in the majors: 1 ♠ over 1 ♥, but 2 ♦ (both majors) over a minor.
     const Jeu m55 = sud("AR432", "AD432", "32", "2");
     EXPECT_TRUE(I(m55, P1, C1));
