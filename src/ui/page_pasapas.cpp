@@ -297,7 +297,7 @@ void Fenetre::cb_formpasapas(Fl_Widget*, void* fenetre) {
         // Nothing could be rated on such a set: back to its page at once.
         bool refuse = donne_incomplete(contr.cfixees);
         if (refuse) alerte(message_incomplete);
-        else refuse = !verifie_kinds(contr);
+        else refuse = !verifie_tirage(contr, false);
         if (refuse) {
             f->changer_contraintes();
             return;
