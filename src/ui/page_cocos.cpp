@@ -231,6 +231,12 @@ void Fenetre::montre_cocos() {
     gcocos->labeltype(FL_ENGRAVED_LABEL);
     gcocos->labelsize(18);
     gcocos->color(coul_fenetre_contr);
+    // The values start after the longest kind name ("comparaison couleurs"
+    // ran into them), at xjcoco + 250 when the names leave room.
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    int large = 0;
+    for (const Condition& k : conditions) large = std::max(large, static_cast<int>(fl_width(k.nom.c_str())));
+    const int xvaleurs = std::max(xjcoco + 250, xjcoco + 100 + large + 12);
     for (int i = 0; i < n; ++i) {
         const Condouv& c = contr.cocos[i];
         const int y = y_rangee(gcocos, i);
@@ -238,11 +244,10 @@ void Fenetre::montre_cocos() {
         lettre(this, i, y, 25);
         auto* joueur = new Fl_Box(xjcoco, y, 70, 25);
         joueur->copy_label(texte_joueur_coco(c).c_str());
-        // Left-aligned: the longer kind names run on into the gap before the values.
-        auto* kind = new Fl_Box(xjcoco + 100, y, 80, 25);
+        auto* kind = new Fl_Box(xjcoco + 100, y, xvaleurs - xjcoco - 100, 25);
         kind->copy_label(nom_kind_coco(c).c_str());
         kind->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-        new BoiteParams(texte_params_coco(c), xjcoco + 250, y, 470, 25);
+        new BoiteParams(texte_params_coco(c), xvaleurs, y, 470, 25);
     }
     gcocos->end();
     gcontr->end();
