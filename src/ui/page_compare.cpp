@@ -228,14 +228,14 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
             l.ib[s].entier = i;
             l.ib[s].bouton = l.bouton[s];
             l.liste[s]->callback(rappels[s], &l.ib[s]);
-            l.bouton[s]->callback(cb_ouvre_liste, l.liste[s]);
+            l.bouton[s]->callback(Fenetre::cb_bjoueur, l.liste[s]);
         }
     }
     lnombre = liste(xnb, y0 + 12 + haut_ligne, 35, chiffres + 1, 4);
     wb.win = fenetre;
     wb.bout = bnombre;
     lnombre->callback(cb_nbcontrats, &wb);
-    bnombre->callback(cb_ouvre_liste, lnombre);
+    bnombre->callback(Fenetre::cb_bjoueur, lnombre);
     gcontrats->end();
     end();
     rafraichit();

@@ -184,7 +184,7 @@ void Fenetre::evaluation() {
         taille_liste(liste, joueurs, 4, 70);
         liste->hide();
         liste->callback(cb_joue, champs.siege);
-        champs.siege->callback(cb_ouvre_liste, liste);
+        champs.siege->callback(Fenetre::cb_bjoueur, liste);
         geval->end();
         end();
         Fl_Group::current(avant);

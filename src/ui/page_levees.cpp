@@ -98,7 +98,7 @@ SelectJ::SelectJ(int x, int y, int i, IntBouton* ib) : Fl_Group(x, y, 140, 80) {
     ib->entier = i;
     ib->bouton = bouton;
     choix->callback(cb_choix, ib);
-    bouton->callback(cb_ouvre_liste, choix);
+    bouton->callback(Fenetre::cb_bjoueur, choix);
     end();
 }
 

@@ -73,26 +73,6 @@ void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int larg
     liste->has_scrollbar(0);
 }
 
-void cb_ouvre_liste(Fl_Widget*, void* data) {
-    auto* liste = static_cast<Fl_Browser_*>(data);
-    if (!liste) return;
-    liste->position(0);
-    liste->hposition(0);
-    liste->show();
-    for (Fl_Group* g = liste->parent(); g; g = g->parent()) {
-        auto* page = dynamic_cast<Fl_Scroll*>(g);
-        if (!page) continue;
-        const int bas = page->y() + page->h() -
-                        (page->hscrollbar.visible() ? page->hscrollbar.h() : 0);
-        const int depasse = liste->y() + liste->h() - bas;
-        if (depasse > 0) {
-            page->scroll_to(page->xposition(), page->yposition() + depasse);
-            page->redraw();
-        }
-        return;
-    }
-}
-
 BoiteTexte::BoiteTexte(int x, int y, const char* label, int fonte, int taille, Fl_Color couleur)
     : Fl_Box(x, y, 0, taille + 16), fonte(fonte), taille(taille), couleur(couleur) {
     copy_label(label ? label : "");

@@ -31,12 +31,9 @@ void montre_parametres(const ChampsParametres& c);
 
 // The lists of the selectors of these pages. taille_liste makes a list as
 // wide as its longest line (and at least largeur_min) and as high as its
-// lines, so that no scroll bar hides one. cb_ouvre_liste is a selector
-// button's callback (data: its hidden list): it shows the list from its
-// first line, so that a click picks the line under the pointer, and scrolls
-// the page holding it, where the page scrolls, until the list is whole.
+// lines, so that no scroll bar hides one. Their buttons open them with
+// Fenetre::cb_bjoueur.
 void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int largeur_min);
-void cb_ouvre_liste(Fl_Widget* bouton, void* liste);
 
 // A line of text, label copied, drawn from the box's x and y in font
 // `fonte`, size `taille` and colour `couleur`, centred in a rectangle as

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 
 #include <cstdio>
@@ -326,7 +327,26 @@ void BoiteCarte::draw() {
 void Fenetre::cb_bjoueur(Fl_Widget*, void* list) {
     // The list's own callback stores the choice, hides the list again and
     // relabels the button.
-    if (list) static_cast<Fl_Widget*>(list)->show();
+    auto* w = static_cast<Fl_Widget*>(list);
+    if (!w) return;
+    // From its first line, so that a click picks the line under the pointer
+    // and not one a former scrolling left there.
+    if (auto* l = dynamic_cast<Fl_Browser_*>(w)) {
+        l->position(0);
+        l->hposition(0);
+    }
+    w->show();
+    // The pages that scroll bring a list opened near their bottom whole into view.
+    for (Fl_Group* g = w->parent(); g; g = g->parent()) {
+        auto* page = dynamic_cast<Fl_Scroll*>(g);
+        if (!page) continue;
+        const int bas = page->y() + page->h() - (page->hscrollbar.visible() ? page->hscrollbar.h() : 0);
+        const int depasse = w->y() + w->h() - bas;
+        if (depasse > 0) {
+            page->scroll_to(page->xposition(), page->yposition() + depasse);
+            page->redraw();
+        }
+    }
 }
 
 Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,
