@@ -28,7 +28,7 @@ void cb_nbthr(Fl_Widget* input, void* data) {
     // any machine's (4294967296 read as the largest int) is a typing slip:
     // keep the count in force.
     if (n < 1 || n > nb_threads_max) {
-        alerte("le nombre de threads doit être compris entre 1 et " + std::to_string(nb_threads_max));
+        refuse_saisie("le nombre de threads doit être compris entre 1 et " + std::to_string(nb_threads_max));
         champ->value(std::to_string(cfg.nbthreads).c_str());
         return;
     }

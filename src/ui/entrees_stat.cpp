@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "fenetre.h"
 #include "formulaires.h"
 #include "gen.h"
 #include "hooks.h"
@@ -14,7 +15,7 @@ namespace {
 bool prend(const char* texte, int min, int max, int& cible, const std::string& refus) {
     const int v = entier_champ(texte);
     if (v < min || v > max) {
-        alerte(refus);
+        refuse_saisie(refus);
         return false;
     }
     cible = v;

@@ -220,12 +220,25 @@ void Fenetre::cb_quit(Fl_Widget*, void* fenetre) {
     static_cast<Fenetre*>(fenetre)->hide();
 }
 
+namespace {
+// Set by refuse_saisie, read by the take that ran the callback.
+bool saisie_refusee = false;
+}  // namespace
+
+void refuse_saisie(const std::string& message) {
+    saisie_refusee = true;
+    alerte(message);
+}
+
 bool prend_saisie() {
     auto* champ = dynamic_cast<Fl_Input_*>(Fl::focus());
     if (!champ || champ->readonly() || !champ->changed()) return true;
-    const long avant = nombre_alertes();
+    saisie_refusee = false;
+    // Taken once: an alert raised by the callback takes the focus, and the
+    // field, still marked changed, would run it again as it loses it.
+    champ->clear_changed();
     champ->do_callback();
-    return nombre_alertes() == avant;
+    return !saisie_refusee;
 }
 
 void Fenetre::cb_ini(Fl_Widget*, void* fenetre) { static_cast<Fenetre*>(fenetre)->initialise(); }

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct Condition;
@@ -245,9 +246,13 @@ void textes_francais();
 // Takes what is typed in the field being edited (the one with the keyboard
 // focus), as Enter would: a menu entry, a shortcut or a button that takes no
 // focus leaves the field as it is, and what runs must be what the screen
-// shows. False when taking it raised an alert (a value refused, a warning):
-// the action that asked should not run, so that the user sees why.
+// shows. False when the field's callback refused the value (refuse_saisie):
+// the action that asked should not run, so that the user sees why. A
+// warning (a plain alerte) stops nothing.
 bool prend_saisie();
+// What a field's callback calls when it refuses what was typed: the alert,
+// and the mark that tells prend_saisie the take was refused.
+void refuse_saisie(const std::string& message);
 
 // Writes the current set to "contraintes/perso" as the program quits.
 // Conditions left without a kind at the end of the list are not written.

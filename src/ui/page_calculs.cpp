@@ -114,7 +114,7 @@ void cb_ialgcalc(Fl_Widget* w, void* i) {
     const std::size_t nr = std::min<std::size_t>(contr.cocos.size(), max_lettres);
     const std::size_t nk = std::min<std::size_t>(contr.calculs.size(), max_lettres);
     if (!formule_complete(f, nr, nk)) {
-        alerte(alerte_formule_postfixe(f));
+        refuse_saisie(alerte_formule_postfixe(f));
         champ->value(c->alg.c_str());
         return;
     }

@@ -243,7 +243,7 @@ void cb_alg(Fl_Widget* w, void*) {
     // The generator reads the context over the conditions alone.
     const int n = static_cast<int>(std::min<std::size_t>(contr.cocos.size(), max_lettres));
     if (!formule_complete(f, n, 0)) {
-        alerte(alerte_formule_postfixe(f));
+        refuse_saisie(alerte_formule_postfixe(f));
         champ->value(contr.con.c_str());
         return;
     }
