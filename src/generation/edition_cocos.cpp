@@ -171,8 +171,8 @@ std::string alerte_formule_postfixe(const std::string& f) {
     std::string qui = "un opérateur";
     if (i != LectureFormule::aucun) {
         // Its place as the user counts, in characters.
-        const std::size_t place = static_cast<std::size_t>(
-            std::count_if(f.begin(), f.begin() + static_cast<std::ptrdiff_t>(i) + 1, debut_caractere));
+        const std::size_t place = static_cast<std::size_t>(std::count_if(
+            f.begin(), f.begin() + static_cast<std::ptrdiff_t>(i) + 1, debut_caractere));
         qui = "l'opérateur « " + std::string(1, f[i]) + " » en position " + std::to_string(place);
     }
     return "Formule « " + cite(f) + " » refusée : " + qui +
@@ -189,8 +189,10 @@ std::string alerte_lettres_inexistantes(const std::string& f, std::size_t nr, st
     std::string vues;
     for (const char ch : f) {
         const unsigned char c = static_cast<unsigned char>(ch);
-        const bool minuscule = c >= 'a' && c <= '~' && c != '|' && c >= 'a' + std::min(nr, std::size_t{26});
-        const bool majuscule = c >= 'A' && c <= 'Z' && c >= 'A' + std::min(nk, std::size_t{26});
+        // "{", "}" and "~" follow "z"; "|" lies among them but is the "or".
+        const bool minuscule =
+            c <= '~' && c != '|' && c >= 'a' + std::min(nr, std::size_t{26});
+        const bool majuscule = c <= 'Z' && c >= 'A' + std::min(nk, std::size_t{26});
         if ((minuscule || majuscule) && vues.find(ch) == std::string::npos) vues += ch;
     }
     if (vues.empty()) return "";

@@ -203,10 +203,11 @@ TEST_F(ProbasGui, CalculationWindows) {
     TearDown();
     SetUp();
     const std::string une_main = std::string(39, 'V') + std::string(13, 'N');
-    const struct { const char *entree, *fixees, *con; int kind; std::string alerte; } refus[] = {{"&Probabilités/Calculer", une_main.c_str(), "", 9, message_deux_jeux},
-                 {"&Statistiques/&Calculer", e.c_str(), "", kind_non_choisi, alerte_coco_non_definie(0)},
-                 {"&Probabilités/Calculer", e.c_str(), "x", 9, "Contexte « x » sans valeur : aucune de "
-                  "ses lettres ne nomme une condition ; aucune donne tirée"}};
+    const struct { const char *entree, *fixees, *con; int kind; std::string alerte; } refus[] = {
+        {"&Probabilités/Calculer", une_main.c_str(), "", 9, message_deux_jeux},
+        {"&Statistiques/&Calculer", e.c_str(), "", kind_non_choisi, alerte_coco_non_definie(0)},
+        {"&Probabilités/Calculer", e.c_str(), "x", 9,
+         "Contexte « x » sans valeur : aucune de ses lettres ne nomme une condition ; aucune donne tirée"}};
     for (const auto& k : refus) {
         std::memcpy(contr.cfixees, k.fixees, 52);
         contr.cocos = {Condouv{k.kind, 0, {0, 2, 14, 13, 13}}};
