@@ -1,5 +1,6 @@
 // Formula evaluation on arbitrary formulas and results, against a plain
-// evaluation with an unbounded stack.
+// evaluation with an unbounded stack; and what the checks before a draw
+// read of a formula, against that evaluation.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -50,5 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* d, std::size_t n) {
     if (traite(r, f) != (a == 1)) std::abort();
     const int b = reference(r, f, &k);
     if (traite(r, f, k) != (b == 1)) std::abort();
+    // What the checks before a draw read of a formula agrees with traite.
+    const LectureFormule l = lit_formule(f, nr);
+    if (l.manque == LectureFormule::aucun && l.profondeur <= profondeur_max_formule &&
+        (l.reste == 0) != (a == -1))
+        std::abort();
+    if (a == 1 && toujours_fausse(f, nr)) std::abort();
     return 0;
 }

@@ -36,8 +36,12 @@ int calcule_stat(std::vector<int>& compteurs, BilanStat* bilan) {
         alerte(b.message);
         return fin(0);
     }
-    if (!verifie_tirage(contr, true)) {  // it has alerted, naming the letter or the formula
+    // A condition without a kind, or a context that can never hold, is never
+    // met: drawing would spend the whole budget.
+    if (const std::string r = verifie_tirage(contr, true); !r.empty()) {
         b.statut = Statut::refuse;
+        b.message = r;
+        alerte(r);
         return fin(0);
     }
 

@@ -334,13 +334,9 @@ std::int64_t stat(Deja& d) {
     modele.con = contr.con;
 
     // A condition without a kind, or a context that can never hold, is never
-    // met: drawing would spend the whole budget. verifie_tirage has alerted,
-    // naming the letter or the formula.
-    if (!verifie_tirage(contr, false)) {
-        bilan_entames = refus_stat("");
-        return 0;
-    }
-    std::string refus = valide_reglages();
+    // met: drawing would spend the whole budget.
+    std::string refus = verifie_tirage(contr, false);
+    if (refus.empty()) refus = valide_reglages();
     if (refus.empty()) refus = valide_position(d);
     if (!refus.empty()) {
         bilan_entames = refus_stat(refus);
@@ -437,12 +433,8 @@ std::int64_t compentames(Deja& d, std::vector<int>& res) {
     bilan_entames = BilanStat{};
     res.resize(3, 0);
     contr.eff();
-    if (!verifie_tirage(contr, false)) {  // it has alerted, naming the letter or the formula
-        bilan_entames = refus_stat("");
-        return 0;
-    }
-
-    std::string refus = valide_reglages();
+    std::string refus = verifie_tirage(contr, false);
+    if (refus.empty()) refus = valide_reglages();
     if (refus.empty() && (d.couleur < 0 || d.couleur > 4)) refus = "Couleur d'atout inconnue";
     if (refus.empty() && (d.premier < 0 || d.premier > 3)) refus = "Joueur à l'entame inconnu";
     if (refus.empty() && !template_complet(contr))

@@ -24,10 +24,7 @@
 //     budget_epuise  -> the page's own alert (the counts are partial)
 //     echec_solveur  -> alert bilan_entames.message once; the counts hold the
 //                       deals solved, failed deals are counted nowhere
-//     refuse         -> alert bilan_entames.message; nothing ran, counts are 0;
-//                       an empty message: a condition of contr has no kind
-//                       or its context can never hold, and verifie_tirage
-//                       has already alerted, naming it
+//     refuse         -> alert bilan_entames.message; nothing ran, counts are 0
 //   "comparer"       -> compentames(deja, res) with nos set by the lead
 //                       choosers; the same statuses, res over analysees.
 // The step-by-step analysis fills its own Deja (fixees: what the player to

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "edition_cocos.h"
 #include "formule.h"
@@ -168,7 +169,13 @@ bool traite_fix(const Contraintes& c, Comptes& counts, int nbthreads) {
     const std::size_t taille = 2 + c.calculs.size();
     counts.assign(taille, 0);
     Partage p;
-    if (!verifie_tirage(c, true) || !prepare(c, p)) return false;
+    // A condition without a kind, a formula that cannot be read to an answer
+    // or a context that never holds: no count means anything.
+    if (const std::string r = verifie_tirage(c, true); !r.empty()) {
+        alerte(r);
+        return false;
+    }
+    if (!prepare(c, p)) return false;
     const int n = static_cast<int>(p.libres.size());
     const char lettre = jsymbs[p.choisi];
 

@@ -160,11 +160,11 @@ bool res_pap(PasAPas& p, int c) {
     // be the one followed, its conditions complete and the settings sound.
     std::string refus = verifie_donne_pap(d, contr.cfixees);
     if (refus.empty() && nbstat < 1) refus = "Le nombre de donnes doit être au moins 1";
+    if (refus.empty()) refus = verifie_tirage(contr, false);
     if (!refus.empty()) {
         alerte(refus);
         return false;
     }
-    if (!verifie_tirage(contr, false)) return false;
 
     char donne[52];
     donne_suivie(d, donne);

@@ -248,12 +248,9 @@ std::vector<std::string> tire_donnes_stat(Contraintes& c, BilanStat& bilan) {
         refuse(bilan, "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée");
         return {};
     }
-    if (const int i = coco_sans_kind(c); i >= 0) {
-        refuse(bilan, alerte_coco_non_definie(i));
-        return {};
-    }
-    // A context that can never hold would spend the whole budget likewise.
-    if (const std::string r = refus_formules(c, false); !r.empty()) {
+    // A condition without a kind, or a context that can never hold, is never
+    // met: drawing would spend the whole budget.
+    if (const std::string r = verifie_tirage(c, false); !r.empty()) {
         refuse(bilan, r);
         return {};
     }

@@ -28,7 +28,7 @@
 // - A request out of range (nbstat below 1, limite outside 0..31, a strain,
 //   seat or level that is not one, a mode without its number of contracts,
 //   a template that does not deal 13 cards a seat, a condition without a
-//   kind, a context that can never hold: refus_formules) is refused before
+//   kind, a context that can never hold: verifie_tirage) is refused before
 //   any draw: statut refuse, the message to show, counts all zero.
 // - The counts are sized by the engine; results are the same whatever the
 //   number of threads, for the same deals.

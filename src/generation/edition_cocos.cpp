@@ -143,40 +143,104 @@ int coco_sans_kind(const Contraintes& c) {
     return -1;
 }
 
-bool verifie_kinds(const Contraintes& c) {
+std::string verifie_kinds(const Contraintes& c) {
     const int i = coco_sans_kind(c);
-    if (i >= 0) alerte(alerte_coco_non_definie(i));
-    return i < 0;
+    return i < 0 ? "" : alerte_coco_non_definie(i);
 }
 
+namespace {
+
+// Whether byte b begins a character (is not a continuation byte of UTF-8).
+bool debut_caractere(char b) { return (static_cast<unsigned char>(b) & 0xC0) != 0x80; }
+
+// A formula as an alert quotes it: a long one (a file may hold thousands of
+// characters) is cut after its first characters, so that the alert fits the
+// screen.
+std::string cite(const std::string& f) {
+    constexpr std::size_t cites = 60;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < f.size(); ++i)
+        if (debut_caractere(f[i]) && n++ == cites) return f.substr(0, i) + "…";
+    return f;
+}
+
+}  // namespace
+
 std::string alerte_formule_postfixe(const std::string& f) {
-    return "Formule « " + f +
-           " » refusée : un opérateur n'y trouve pas ses termes. Les formules sont postfixées, "
-           "chaque opérateur après ses termes : ab&c| se lit (a et b) ou c, a!b& se lit (non a) "
-           "et b. La formule précédente est gardée.";
+    const std::size_t i = lit_formule(f, max_lettres, max_lettres).manque;
+    std::string qui = "un opérateur";
+    if (i != LectureFormule::aucun) {
+        // Its place as the user counts, in characters.
+        const std::size_t place = static_cast<std::size_t>(std::count_if(
+            f.begin(), f.begin() + static_cast<std::ptrdiff_t>(i) + 1, debut_caractere));
+        qui = "l'opérateur « " + std::string(1, f[i]) + " » en position " + std::to_string(place);
+    }
+    return "Formule « " + cite(f) + " » refusée : " + qui +
+           " n'y trouve pas ses termes. Les formules sont postfixées, chaque opérateur après ses "
+           "termes : ab&c| se lit (a et b) ou c, a!b& se lit (non a) et b. La formule précédente "
+           "est gardée.";
+}
+
+std::string refus_saisie_formule(const std::string& f) {
+    return formule_complete(f, max_lettres, max_lettres) ? "" : alerte_formule_postfixe(f);
+}
+
+std::string alerte_lettres_inexistantes(const std::string& f, std::size_t nr, std::size_t nk) {
+    std::string vues;
+    for (const char ch : f) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        // "{", "}" and "~" follow "z"; "|" lies among them but is the "or".
+        const bool minuscule =
+            c <= '~' && c != '|' && c >= 'a' + std::min(nr, std::size_t{26});
+        const bool majuscule = c <= 'Z' && c >= 'A' + std::min(nk, std::size_t{26});
+        if ((minuscule || majuscule) && vues.find(ch) == std::string::npos) vues += ch;
+    }
+    if (vues.empty()) return "";
+    std::string t = "Coco inexistante : ";
+    for (std::size_t i = 0; i < vues.size(); ++i) (t += i ? ", " : "") += vues[i];
+    return t;
 }
 
 std::string refus_formules(const Contraintes& c, bool avec_calculs) {
     const std::size_t nr = std::min<std::size_t>(c.cocos.size(), max_lettres);
     const std::size_t nk = avec_calculs ? std::min<std::size_t>(c.calculs.size(), max_lettres) : 0;
-    const std::string suite =
-        " » incomplet : un opérateur n'y trouve pas ses termes (formule postfixée, par exemple "
-        "ab&c|) ; aucune donne tirée";
+    const std::string fin = " ; aucune donne tirée";
+    // Why formula f (the context when contexte) cannot be read for the draw.
+    const auto refus = [&](const std::string& nom, const std::string& f, bool contexte) {
+        const std::string cite_f = nom + " « " + cite(f) + " » ";
+        const LectureFormule l = lit_formule(f, nr, nk);
+        if (l.manque != LectureFormule::aucun)
+            return cite_f + "incomplet : un opérateur n'y trouve pas ses termes (formule " +
+                   "postfixée, par exemple ab&c|)" + fin;
+        if (l.profondeur > profondeur_max_formule)
+            return cite_f + "trop profond : plus de " + std::to_string(profondeur_max_formule) +
+                   " termes y attendent leur opérateur" + fin;
+        // A context that never holds would spend the whole budget; a
+        // calculation that never holds only counts nothing.
+        if (!contexte) return std::string();
+        if (l.reste == 0)
+            return cite_f + "sans valeur : aucune de ses lettres ne nomme une condition" +
+                   (nk > 0 ? " ni un calcul" : "") + fin;
+        if (toujours_fausse(f, nr, nk))
+            return cite_f + "jamais vrai : il est faux quelles que soient les valeurs de ses " +
+                   "conditions" + fin;
+        return std::string();
+    };
     const bool contexte_lu = a_contexte(c) && (avec_calculs || nr > 0);
-    if (contexte_lu && !formule_complete(c.con, nr, nk)) return "Contexte « " + c.con + suite;
+    if (contexte_lu)
+        if (std::string r = refus("Contexte", c.con, true); !r.empty()) return r;
     if (avec_calculs)
-        for (std::size_t i = 0; i < nk; ++i)
-            if (!formule_complete(c.calculs[i].alg, nr, nk))
-                return std::string("Calcul ") + static_cast<char>('A' + i) + " (" +
-                       c.calculs[i].nom + ") « " + c.calculs[i].alg + suite;
+        for (std::size_t i = 0; i < nk; ++i) {
+            const std::string nom =
+                std::string("Calcul ") + static_cast<char>('A' + i) + " (" + c.calculs[i].nom + ")";
+            if (std::string r = refus(nom, c.calculs[i].alg, false); !r.empty()) return r;
+        }
     return "";
 }
 
-bool verifie_tirage(const Contraintes& c, bool avec_calculs) {
-    if (!verifie_kinds(c)) return false;
-    const std::string refus = refus_formules(c, avec_calculs);
-    if (!refus.empty()) alerte(refus);
-    return refus.empty();
+std::string verifie_tirage(const Contraintes& c, bool avec_calculs) {
+    const std::string r = verifie_kinds(c);
+    return r.empty() ? refus_formules(c, avec_calculs) : r;
 }
 
 bool formules_a_modifier(const Contraintes& c, int n) {

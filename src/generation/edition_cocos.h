@@ -5,6 +5,7 @@
 // the texts of a condition's row in the list.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -50,30 +51,47 @@ std::string lettre_coco(int i);
 
 // The alert that refuses to draw deals for c while condition i has no kind.
 std::string alerte_coco_non_definie(int i);
-// The first condition of c without a catalogue kind, or -1; for callers
-// that report the refusal themselves (alerte_coco_non_definie).
+// The first condition of c without a catalogue kind, or -1.
 int coco_sans_kind(const Contraintes& c);
-// Whether every condition of c has a catalogue kind; otherwise alerts
-// (alerte_coco_non_definie, the first such condition) and returns false.
-// Called before deals are drawn for c: a condition without a kind is never
-// met, and drawing for it would spend the whole budget for nothing.
-bool verifie_kinds(const Contraintes& c);
+// Why no deal may be drawn for c while a condition has no kind, "" when
+// none lacks one: the first such condition named (alerte_coco_non_definie).
+// Such a condition is never met, and drawing for it would spend the whole
+// budget for nothing.
+std::string verifie_kinds(const Contraintes& c);
 
-// The alert that refuses formula f as it is typed when an operator of it
-// finds too few values (formule_complete): formulas are postfix, and it says
-// so with an example; the formula in force is kept.
+// The alert that refuses formula f as it is typed, when an operator of it
+// finds too few values with every letter counting (lit_formule over 26
+// conditions and 26 calculations): it names the first such operator and
+// says that formulas are postfix, with an example; the formula in force is
+// kept.
 std::string alerte_formule_postfixe(const std::string& f);
+// That refusal of f as typed, or "" when every operator of f finds its
+// values: letters that name nothing yet do not make f refused, since a
+// condition or a calculation may be added after it.
+std::string refus_saisie_formule(const std::string& f);
+// The warning about the characters of f, typed over nr conditions and nk
+// calculations, that name neither: "Coco inexistante : " and each of them
+// once, in order ("" when there is none). Checked are the lower-case letters
+// from "a" + nr on, with "{", "}" and "~" after "z", and the upper-case
+// letters from "A" + nk on. The formula is stored all the same.
+std::string alerte_lettres_inexistantes(const std::string& f, std::size_t nr, std::size_t nk);
+
 // Why no deal may be drawn for c's formulas, "" when they may: the first
-// formula read for the draw in which an operator finds too few values,
-// named. Without calculations (the generator and the trick, lead and
-// step-by-step statistics) only the context is read, over the conditions,
-// and only when there are conditions; with them (the counts of the
-// calculations) the context and every calculation are read over the
-// conditions and the calculations.
+// formula read for the draw that cannot be read to an answer, named.
+// Without calculations (the generator and the trick, lead and step-by-step
+// statistics) only the context is read, over the conditions, and only when
+// there are conditions; with them (the counts of the calculations) the
+// context and every calculation are read over the conditions and the
+// calculations. A formula is refused when an operator finds too few values
+// or the stack grows deeper than profondeur_max_formule; the context also
+// when it leaves no value (no letter names a condition) or is false for
+// every combination of its conditions' values (toujours_fausse): it would
+// never hold, and every draw would spend the whole budget.
 std::string refus_formules(const Contraintes& c, bool avec_calculs);
-// verifie_kinds, then the formulas (refus_formules): the first refusal is
-// alerted and false returned. Called before deals are drawn for c.
-bool verifie_tirage(const Contraintes& c, bool avec_calculs);
+// Why no deal may be drawn for c, "" when they may: verifie_kinds, then
+// refus_formules. Called before deals are drawn for c; the caller shows
+// the refusal.
+std::string verifie_tirage(const Contraintes& c, bool avec_calculs);
 
 // Whether deleting condition n of c leaves a formula to rewrite: the context
 // (unless it is "" or "Non") or a calculation names condition n or a later

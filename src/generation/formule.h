@@ -22,9 +22,29 @@ bool traite(const bool* r, std::size_t n, const std::string& f);
 // The same, where upper-case letters read the calculation results k.
 bool traite(const std::vector<bool>& r, const std::string& f, const std::vector<bool>& k);
 
+// What reading f as traite reads it shows before any deal, over nr condition
+// results and nk calculation results (nk 0: the form without calculations;
+// letters beyond them are skipped, as there).
+struct LectureFormule {
+    static constexpr std::size_t aucun = static_cast<std::size_t>(-1);
+    // Byte index of the first "&", "|" or "!" that finds too few values, or
+    // aucun; the rest is counted as if that operator were not there.
+    std::size_t manque = aucun;
+    std::size_t reste = 0;       // values left once f is read
+    std::size_t profondeur = 0;  // the deepest stack f builds
+};
+LectureFormule lit_formule(const std::string& f, std::size_t nr, std::size_t nk = 0);
+
 // Whether every "&", "|" and "!" of f finds the values it needs when f is
-// read as traite reads it over nr condition results and nk calculation
-// results (nk 0: the form without calculations): letters beyond them are
-// skipped, as there. A formula that leaves several values, or none, is
-// complete: traite decides it by the first, or gives false.
+// read as traite reads it (lit_formule). A formula that leaves several
+// values, or none, is complete: traite decides it by the first, or gives
+// false.
 bool formule_complete(const std::string& f, std::size_t nr, std::size_t nk = 0);
+
+// The most conditions toujours_fausse tries every combination of.
+inline constexpr std::size_t lettres_enumerees = 12;
+// Whether the complete formula f gives false for every combination of the
+// values of the conditions it names, its calculation letters reading false
+// (as a context does in the counts of the calculations). False, not decided,
+// when f names more than lettres_enumerees conditions.
+bool toujours_fausse(const std::string& f, std::size_t nr, std::size_t nk = 0);

@@ -473,29 +473,29 @@ bool depend_du_numero(const Contraintes& c) {
 namespace {
 
 // The loop of boucle and boucle_avec; propre says that test is cond_ouvs
-// over c itself, which a try may then decide before the deal is complete.
+// over c itself, which a try may then decide before the deal is complete;
+// refus (when not null) receives the alert of a refusal.
 std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::int64_t* tries,
                                       int nbthreads, TestDonne test, const void* ctx,
-                                      bool selon_numero, bool propre) {
+                                      bool selon_numero, bool propre, std::string* refus) {
     std::vector<std::string> res;
     if (tries) *tries = 0;
-    // A condition without a kind, or a context an operator of which finds too
-    // few values, is never met: drawing would spend the whole budget.
-    if (!verifie_tirage(c, false)) return res;
-    if (limite < 0) {
-        alerte("limite ne doit pas être négative");
+    if (refus) refus->clear();
+    const auto refuse = [&](const std::string& message) {
+        alerte(message);
+        if (refus) *refus = message;
         return res;
-    }
-    if (limite > 31) {
-        alerte("limite ne doit pas dépasser 31");
-        return res;
-    }
+    };
+    // A condition without a kind, or a context that can never hold, is never
+    // met: drawing would spend the whole budget.
+    if (const std::string r = verifie_tirage(c, false); !r.empty()) return refuse(r);
+    if (limite < 0) return refuse("limite ne doit pas être négative");
+    if (limite > 31) return refuse("limite ne doit pas dépasser 31");
     if (n <= 0) return res;
     c.eff();
-    if (!template_complet(c)) {
-        alerte("les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée");
-        return res;
-    }
+    if (!template_complet(c))
+        return refuse(
+            "les cartes fixées ne laissent pas 13 cartes à chaque joueur : aucune donne tirée");
 
     const int equipe = threads_generation(nbthreads);
     const std::uint64_t budget = 1ULL << limite;
@@ -601,13 +601,14 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
 
 }  // namespace
 
-std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries) {
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                std::string* refus) {
     return boucle_serie(n, c, limite, tries, config.nbthreads, test_contraintes, &c,
-                        depend_du_numero(c), true);
+                        depend_du_numero(c), true, refus);
 }
 
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
                                      int nbthreads, TestDonne test, const void* ctx,
                                      bool selon_numero) {
-    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false);
+    return boucle_serie(n, c, limite, tries, nbthreads, test, ctx, selon_numero, false, nullptr);
 }

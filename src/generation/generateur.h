@@ -116,15 +116,19 @@ bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
 // later one, so a series may end below the budget while other workers still
 // had tries left. Recounts c's free cards first. limite outside 0..31 is
 // refused with an alert, a template whose seat counts do not add up with
-// another, and so is a set holding a condition without a catalogue kind or
-// a context an operator of which finds too few values (verifie_tirage
-// without calculations); all return no deal and 0 tries, as does n <= 0.
+// another, and so is a set for which verifie_tirage (without calculations)
+// refuses to draw: a condition without a catalogue kind, a context that can
+// never hold. A refusal returns no deal and 0 tries, and its alert comes
+// back through refus when it is not null ("" when nothing was refused): a
+// caller learns of the refusal from it. n <= 0 returns no deal and 0 tries
+// without refusal.
 // Every deal returned satisfies c at the board it carries: deal i is board
 // i+1 when numerofixe is 0, numerofixe when it is positive, and
 // |numerofixe| + 4i when it is negative.
 // A failed allocation throws std::bad_alloc once every worker has stopped;
 // c is then recounted but otherwise unchanged, and no deal is returned.
-std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries);
+std::vector<std::string> boucle(int n, Contraintes& c, int limite, std::int64_t* tries,
+                                std::string* refus = nullptr);
 
 // Whether c's acceptance depends on the board: it holds a bidding condition
 // (kinds 0 to 2), whose tests receive the board.

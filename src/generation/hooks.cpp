@@ -1,6 +1,5 @@
 #include "hooks.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <iostream>
 #include <utility>
@@ -17,8 +16,6 @@ FnDemander& f_demander() {
     return f;
 }
 
-std::atomic<long> alertes_montrees{0};
-
 FnChoisir& f_choisir() {
     static FnChoisir f = [](const std::string&, const std::string&, const std::string&) {
         return std::string();
@@ -34,13 +31,10 @@ FnExecuter& f_executer() {
 }  // namespace
 
 void alerte(const std::string& message) {
-    ++alertes_montrees;
     f_alerte()(message);
 }
 
 bool demander(const std::string& question) { return f_demander()(question); }
-
-long nombre_alertes() { return alertes_montrees; }
 
 std::string choisir_fichier(const std::string& titre, const std::string& motif,
                             const std::string& initial) {

@@ -17,9 +17,6 @@ void alerte(const std::string& message);
 // Asks a question answered "Oui" or "Non"; true for "Oui" (always "Non"
 // until the program binds the toolkit: nothing is replaced or lost unasked).
 bool demander(const std::string& question);
-// How many alerts were shown since the start: a caller compares two readings
-// to learn whether what it ran was refused.
-long nombre_alertes();
 // Asks for a file; "" when cancelled (always "" until the program binds the toolkit).
 std::string choisir_fichier(const std::string& titre, const std::string& motif,
                             const std::string& initial);

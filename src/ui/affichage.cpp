@@ -134,11 +134,11 @@ void Fenetre::affiche() {
     Fl_Scroll* nouveau = nullptr;
     std::int64_t tries = 0;
     try {
-        // The generator alerts only when it refuses the set, before any
-        // try: the series on screen and the open page then stay as they are.
-        const long alertes = nombre_alertes();
-        tirees = boucle(nb_d, contr, limite, &tries);
-        if (nombre_alertes() != alertes) return;
+        // A set the generator refuses (it has alerted, before any try)
+        // leaves the series on screen and the open page as they are.
+        std::string refus;
+        tirees = boucle(nb_d, contr, limite, &tries, &refus);
+        if (!refus.empty()) return;
         const std::size_t n = tirees.size();
         vtable = serie.vtable;
         vresupar = serie.vresupar;

@@ -13,7 +13,6 @@
 #include "condouv.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
-#include "formule.h"
 #include "gen.h"
 #include "hooks.h"
 #include "page_contraintes.h"
@@ -110,15 +109,16 @@ void cb_ialgcalc(Fl_Widget* w, void* i) {
     if (!c) return;
     auto* champ = static_cast<Fl_Input*>(w);
     const std::string f = champ->value();
-    // The counts read a calculation over the conditions and the calculations.
-    const std::size_t nr = std::min<std::size_t>(contr.cocos.size(), max_lettres);
-    const std::size_t nk = std::min<std::size_t>(contr.calculs.size(), max_lettres);
-    if (!formule_complete(f, nr, nk)) {
-        refuse_saisie(alerte_formule_postfixe(f));
+    // As the context: only an operator short of operands is refused here.
+    if (const std::string refus = refus_saisie_formule(f); !refus.empty()) {
+        refuse_saisie(refus);
         champ->value(c->alg.c_str());
         return;
     }
     c->alg = f;
+    const std::string lettres =
+        alerte_lettres_inexistantes(f, contr.cocos.size(), contr.calculs.size());
+    if (!lettres.empty()) alerte(lettres);
 }
 
 void cb_supcalc(Fl_Widget* w, void* i) {

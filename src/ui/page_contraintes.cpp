@@ -27,7 +27,6 @@
 #include "edition_cocos.h"
 #include "entrees_stat.h"
 #include "fenetre.h"
-#include "formule.h"
 #include "gen.h"
 #include "hooks.h"
 #include "ini.h"
@@ -240,18 +239,18 @@ void cb_sd(Fl_Widget* w, void* bouton) {
 void cb_alg(Fl_Widget* w, void*) {
     auto* champ = static_cast<Fl_Input*>(w);
     const std::string f = champ->value();
-    // The generator reads the context over the conditions alone.
-    const int n = static_cast<int>(std::min<std::size_t>(contr.cocos.size(), max_lettres));
-    if (!formule_complete(f, n, 0)) {
-        refuse_saisie(alerte_formule_postfixe(f));
+    // Only an operator short of operands is refused here: a letter that
+    // names no condition yet may name the one added next, and the check
+    // before any draw reads the context over the conditions it then has.
+    if (const std::string refus = refus_saisie_formule(f); !refus.empty()) {
+        refuse_saisie(refus);
         champ->value(contr.con.c_str());
         return;
     }
     contr.con = f;
-    // Letters from "a" + n on name no condition; "|" lies in that range but
-    // is the "or".
-    for (unsigned char c : contr.con)
-        if (c < 128 && c >= 'a' + n && c != '|') alerte("Coco inexistante");
+    const std::string lettres =
+        alerte_lettres_inexistantes(f, contr.cocos.size(), contr.calculs.size());
+    if (!lettres.empty()) alerte(lettres);
 }
 
 void cb_bdef(Fl_Widget* w, void*) {

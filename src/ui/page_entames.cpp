@@ -125,10 +125,7 @@ bool echec_signale() {
         case Statut::ok: return false;
         case Statut::budget_epuise: alerte(refus_budget); break;
         case Statut::echec_solveur: alerte(bilan_entames.message); break;
-        case Statut::refuse:
-            // Empty: verifie_kinds has already named the condition.
-            if (!bilan_entames.message.empty()) alerte(bilan_entames.message);
-            break;
+        case Statut::refuse: alerte(bilan_entames.message); break;
     }
     return true;
 }

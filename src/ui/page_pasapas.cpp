@@ -295,10 +295,10 @@ void Fenetre::cb_formpasapas(Fl_Widget*, void* fenetre) {
     contr.eff();
     if (pap.dpap.noc == 0) {
         // Nothing could be rated on such a set: back to its page at once.
-        bool refuse = donne_incomplete(contr.cfixees);
-        if (refuse) alerte(message_incomplete);
-        else refuse = !verifie_tirage(contr, false);
-        if (refuse) {
+        const std::string refus =
+            donne_incomplete(contr.cfixees) ? message_incomplete : verifie_tirage(contr, false);
+        if (!refus.empty()) {
+            alerte(refus);
             f->changer_contraintes();
             return;
         }

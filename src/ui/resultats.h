@@ -14,7 +14,9 @@ inline constexpr Fl_Color couleur_resultats = 0x96e7db00;
 // wraps long lines and scrolls, shown.
 Fl_Window* fenetre_resultats(const char* titre, const std::string& texte);
 
-// Runs the calculation statistics and opens their window, which is returned.
+// Runs the calculation statistics and opens their window, which is returned;
+// a refused run has alerted, and opens none (null).
 Fl_Window* affiche_sur();
-// Runs the enumeration and opens its window, which is returned.
+// Runs the enumeration and opens its window, which is returned; a refused
+// run has alerted, and opens none (null).
 Fl_Window* affiche_probas();

@@ -10,7 +10,8 @@
 Fl_Window* affiche_probas() {
     Comptes counts(2 + contr.calculs.size(), 0);
     const std::time_t debut = std::time(nullptr);
-    traite_fix(counts);
+    // A refused count has shown its alert, and has nothing to show.
+    if (!traite_fix(counts)) return nullptr;
     const long secondes = static_cast<long>(std::difftime(std::time(nullptr), debut));
     const std::vector<std::int64_t> calculs(counts.begin() + 2, counts.end());
     return fenetre_resultats("Résultats probas", texte_resultats(counts[0], counts[1],

@@ -61,6 +61,8 @@ Fl_Window* affiche_sur() {
     BilanStat bilan;
     const std::time_t debut = std::time(nullptr);
     const int n = calcule_stat(compteurs, &bilan);
+    // A refused statistic has shown its alert, and has nothing to show.
+    if (bilan.statut == Statut::refuse) return nullptr;
     const long secondes = static_cast<long>(std::difftime(std::time(nullptr), debut));
     for (std::size_t i = 0; i < compteurs.size(); ++i)
         std::cout << "compteurs[" << i << "]=" << compteurs[i] << std::endl;

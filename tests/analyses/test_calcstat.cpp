@@ -160,18 +160,32 @@ TEST_F(CalculeStat, ConditionWithoutAKindIsRefusedByBothCounts) {
     EXPECT_EQ(rec.alertes[0], rec.alertes[1]);
 }
 
-// Formulas in which an operator finds too few values (as traite reads them)
-// are refused at entry, or by every engine before any draw, with one alert.
+// Formulas are refused as they are typed only when an operator finds too
+// few values with every letter counting, and warned about (then stored)
+// when a letter names nothing; every engine refuses before any draw, with
+// one alert, what it cannot read to an answer (pourquoi): a formula short of
+// operands or too deep, a context that leaves no value or is never true.
 TEST_F(CalculeStat, FormulasThatCanNeverHoldAreRefusedBeforeAnyDraw) {
+    const std::string a4096 = std::string(4096, 'a') + std::string(4095, '&');
     struct Cas {
-        const char *con, *calcul;
+        std::string con;
+        const char* calcul;
         std::size_t saisie, cocos;     // conditions when typed, and when drawn
         bool entree, tirage, calculs;  // accepted at entry, drawn for, counted
+        const char *avertit = "", *pourquoi = "";  // the warning at entry, the refusal
     } cas[] = {
         {"ab&c|", "a", 3, 3, true, true, true},  {"ab", "ba|", 2, 2, true, true, true},
         {"a&", "", 2, 2, false, false, false},   {"a&(b|c)", "", 3, 3, false, false, false},
-        {"az&", "", 1, 1, false, false, false},  {"ab&", "", 2, 1, true, false, false},
-        {"aA|", "a", 1, 1, true, false, true},   {"a", "a|", 1, 1, true, true, false},
+        {"az&", "", 1, 1, true, false, false, "Coco inexistante : z", "incomplet"},
+        {"ab&", "", 2, 1, true, false, false},   {"aA|", "a", 1, 1, true, false, true},
+        {"abc&|", "", 2, 3, true, true, true, "Coco inexistante : c"},
+        {"x", "", 1, 1, true, false, false, "Coco inexistante : x", "sans valeur"},
+        {"1", "", 1, 1, true, false, false, "", "sans valeur"}, {"A", "a", 1, 1, true, false, false},
+        {"aa!&", "", 1, 1, true, false, false, "", "jamais vrai"},
+        {"abcdefghijkl&&&&&&&&&&&", "", 12, 12, true, true, true},
+        {"abcdefghijkl&&&&&&&&&&&a!&", "", 12, 12, true, false, false, "", "jamais vrai"},
+        {"a" + a4096 + "&", "", 1, 1, true, false, false, "", "trop profond"},
+        {a4096, "", 1, 1, true, true, true},     {"a", "a|", 1, 1, true, true, false},
     };
     std::string d = donne_une_couleur_chacun();
     d[0] = d[1] = d[26] = d[27] = 'V';  // six deals to enumerate
@@ -182,13 +196,17 @@ TEST_F(CalculeStat, FormulasThatCanNeverHoldAreRefusedBeforeAnyDraw) {
         contr.con = k.con;
         contr.cocos.assign(k.cocos, cond(9, {0, 2, 14, 13, 13}, 0));
         if (*k.calcul) contr.calculs = {Calcul{"x", k.calcul, false}};
-        EXPECT_EQ(formule_complete(k.con, k.saisie, contr.calculs.size()), k.entree) << k.con;
+        EXPECT_EQ(refus_saisie_formule(k.con).empty(), k.entree) << k.con;
+        EXPECT_EQ(alerte_lettres_inexistantes(k.con, k.saisie, contr.calculs.size()), k.avertit);
         const std::string refus = refus_formules(contr, false);
         const std::string refus_k = refus_formules(contr, true);
+        EXPECT_NE(refus.find(k.pourquoi), std::string::npos) << refus;
         EnregistreurAlertes rec;
         std::int64_t tries = -1;
-        EXPECT_EQ(boucle(2, contr, 6, &tries).size(), k.tirage ? 2u : 0u) << k.con;
+        std::string refus_boucle = "?";
+        EXPECT_EQ(boucle(2, contr, 6, &tries, &refus_boucle).size(), k.tirage ? 2u : 0u) << k.con;
         EXPECT_EQ(tries == 0, !k.tirage) << k.con;
+        EXPECT_EQ(refus_boucle, refus);
         BilanStat b;
         EXPECT_EQ(tire_donnes_stat(contr, b).size(), k.tirage ? 2u : 0u) << k.con;
         EXPECT_EQ(b.message, refus) << k.con;
@@ -202,4 +220,11 @@ TEST_F(CalculeStat, FormulasThatCanNeverHoldAreRefusedBeforeAnyDraw) {
     EXPECT_EQ(refus_formules(contr, true),
               "Calcul A (x) « a| » incomplet : un opérateur n'y trouve pas ses termes (formule "
               "postfixée, par exemple ab&c|) ; aucune donne tirée");
+    contr.con = "a" + a4096 + "&";
+    EXPECT_EQ(refus_formules(contr, false), "Contexte « " + std::string(60, 'a') + "… » trop profond"
+              " : plus de 4096 termes y attendent leur opérateur ; aucune donne tirée");
+    EXPECT_EQ(alerte_formule_postfixe("é&a"),
+              "Formule « é&a » refusée : l'opérateur « & » en position 2 n'y trouve pas ses termes. "
+              "Les formules sont postfixées, chaque opérateur après ses termes : ab&c| se lit (a et "
+              "b) ou c, a!b& se lit (non a) et b. La formule précédente est gardée.");
 }

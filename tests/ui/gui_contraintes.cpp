@@ -204,20 +204,21 @@ TEST_F(ContraintesGui, ThePageShowsTheSetsNumbering) {
     }
 }
 
-// A context whose operators find their operands is stored, with a warning
-// per letter that names no condition; any other (n = -1) is refused and the
-// previous one kept.
+// A context whose operators find their operands, every letter counting, is
+// stored, with one warning naming the letters that name no condition; any
+// other (null) is refused and the previous one kept.
 TEST_F(ContraintesGui, ContextLettersThatNameNoConditionAreReported) {
     contr.cocos = {Condouv{0, 2, {0, 14, 0}}, Condouv{0, 0, {0, 14, 0}}};
     choisit("&Contraintes/&Montrer");
-    const std::pair<const char*, int> cas[] = {{"ab&", 0},   {"ab&z", 1}, {"a b ! &", 0}, {"a{b}~", 3},
-                                               {"é a", 0},   {"a&b", -1}, {"!A", -1},     {"", 0}};
-    for (const auto& [texte, n] : cas) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"ab&", ""}, {"ab&z", "Coco inexistante : z"}, {"a b ! &", ""}, {"a{b}~", "Coco inexistante : {, }, ~"},
+        {"é a", ""}, {"a&b", nullptr}, {"!A", nullptr}, {"", ""}, {"abc&|", "Coco inexistante : c"}};
+    for (const auto& [texte, avertit] : cas) {
         rec.alertes.clear();
         const std::string avant = contr.con;
         tape(fen->ialg, texte);
-        EXPECT_EQ(rec.alertes, n < 0 ? Alertes{alerte_formule_postfixe(texte)} : Alertes(n, "Coco inexistante"));
-        EXPECT_EQ(contr.con, n < 0 ? avant : texte);
+        EXPECT_EQ(rec.alertes, !avertit ? Alertes{alerte_formule_postfixe(texte)} : *avertit ? Alertes{avertit} : Alertes{});
+        EXPECT_EQ(contr.con, avertit ? texte : avant);
         EXPECT_EQ(fen->ialg->value(), contr.con);
     }
 }
@@ -235,8 +236,11 @@ TEST_F(ContraintesGui, CalculationsAreAddedNamedAndDeleted) {
     tape(champ_calcul(0, "nom"), "nb piques");
     EXPECT_EQ(contr.calculs[0].nom, "nb_piques");
     EXPECT_STREQ(champ_calcul(0, "nom")->value(), "nb piques");
+    tape(champ_calcul(0, "algèbre"), "a dB|&");
+    EXPECT_EQ(rec.alertes, Alertes({"Coco inexistante : d, B"}));
     tape(champ_calcul(0, "algèbre"), "a !b &");
     EXPECT_EQ(contr.calculs[0].alg, "a !b &");
+    rec.alertes.clear();
     choisit("&Contraintes/Ajouter calcul");
     tape(champ_calcul(1, "nom"), "deux");
 
@@ -496,6 +500,13 @@ TEST_F(ContraintesGui, TheStatisticsCountWhatWasTyped) {
     std::free(brut);
     EXPECT_EQ(texte.rfind("Nombre de mains : 6\nMains contexte : 6\ntoujours : 6 ", 0), 0u) << texte;
     res->do_callback();
+    // The next entry runs after a warning, and refuses a context that can
+    // never hold.
+    remplace_texte(fen->ialg, "aa!&z");
+    choisit("&Statistiques/&Calculer");
+    EXPECT_EQ(rec.alertes, Alertes({alerte_formule_postfixe("a|"), "Coco inexistante : z",
+                                    "Contexte « aa!&z » jamais vrai : il est faux quelles que soient "
+                                    "les valeurs de ses conditions ; aucune donne tirée"}));
 }
 
 // "Enregistrer" replaces the set's own file at once, asks before replacing

@@ -17,6 +17,7 @@
 #include "aides_gui.h"
 #include "cartes.h"
 #include "condouv.h"
+#include "edition_cocos.h"
 #include "enumeration.h"
 #include "fenetre.h"
 #include "gen.h"
@@ -198,19 +199,22 @@ TEST_F(ProbasGui, CalculationWindows) {
         << probas;
     EXPECT_TRUE(rec.alertes.empty());
 
-    // One complete hand: the alert, and a window of zero counts.
-    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-        if (w != fen.get()) {
-            w->do_callback();
-            break;
-        }
-    Fl::check();
-    std::memcpy(contr.cfixees, (std::string(39, 'V') + std::string(13, 'N')).data(), 52);
-    contr.calculs = {Calcul{"x", "a", false}};
-    choisit("&Probabilités/Calculer");
-    EXPECT_EQ(rec.alertes, std::vector<std::string>({message_deux_jeux}));
-    probas = fenetre_texte("Résultats probas");
-    EXPECT_EQ(probas.rfind("Nombre de mains : 0\nMains contexte : 0\nx : 0   soit indéfini\n", 0),
-              0u)
-        << probas;
+    // A refused count shows its alert, and no window.
+    TearDown();
+    SetUp();
+    const std::string une_main = std::string(39, 'V') + std::string(13, 'N');
+    const struct { const char *entree, *fixees, *con; int kind; std::string alerte; } refus[] = {
+        {"&Probabilités/Calculer", une_main.c_str(), "", 9, message_deux_jeux},
+        {"&Statistiques/&Calculer", e.c_str(), "", kind_non_choisi, alerte_coco_non_definie(0)},
+        {"&Probabilités/Calculer", e.c_str(), "x", 9,
+         "Contexte « x » sans valeur : aucune de ses lettres ne nomme une condition ; aucune donne tirée"}};
+    for (const auto& k : refus) {
+        std::memcpy(contr.cfixees, k.fixees, 52);
+        contr.cocos = {Condouv{k.kind, 0, {0, 2, 14, 13, 13}}};
+        contr.con = k.con;
+        rec.alertes.clear();
+        choisit(k.entree);
+        EXPECT_EQ(rec.alertes, std::vector<std::string>({k.alerte}));
+        EXPECT_EQ(fenetre_texte("Résultats statistique") + fenetre_texte("Résultats probas"), "");
+    }
 }
