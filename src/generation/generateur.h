@@ -164,11 +164,12 @@ public:
     void arrete();
 
 private:
-    // Taken once per item by every worker: a cache line of its own.
+    // The item counter is taken once per item, the lock once per block:
+    // each on a cache line of its own.
     alignas(64) std::atomic<std::int64_t> prochain_{0};
     std::int64_t items_;
     std::uint64_t diviseur_;
-    std::mutex verrou_;  // guards the three below, taken once per block
+    alignas(64) std::mutex verrou_;  // guards the three below
     std::uint64_t restant_;
     std::int64_t rendus_ = 0;
     bool arrete_ = false;
