@@ -449,7 +449,7 @@ PartageEssais::PartageEssais(std::int64_t items, std::uint64_t budget, int equip
       diviseur_(4 * static_cast<std::uint64_t>(std::max(1, equipe))),
       restant_(budget) {}
 
-bool PartageEssais::prend_item(std::uint64_t& reste) {
+bool PartageEssais::prend_item(std::uint64_t reste) {
     if (prochain_.fetch_add(1, std::memory_order_relaxed) < items_) return true;
     // The new items are all taken: an item given back, or the end. Both
     // under the lock that reclame holds while it gives an item back, so that
@@ -460,7 +460,6 @@ bool PartageEssais::prend_item(std::uint64_t& reste) {
         return true;
     }
     restant_ += reste;
-    reste = 0;
     return false;
 }
 

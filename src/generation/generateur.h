@@ -155,8 +155,8 @@ class PartageEssais {
 public:
     PartageEssais(std::int64_t items, std::uint64_t budget, int equipe);
     // Takes an item for a worker that holds `reste` unused tries; when none
-    // is left, gives those tries back, sets `reste` to 0 and returns false.
-    bool prend_item(std::uint64_t& reste);
+    // is left, takes those tries back and returns false: the worker stops.
+    bool prend_item(std::uint64_t reste);
     // A block of tries for the item the worker holds, or 0 when the budget
     // is all handed out: the item is then given back and the worker stops.
     std::uint64_t reclame();
