@@ -92,15 +92,14 @@ struct Echecs {
 // Draws deals completing the template of `modele` (its cfixees, numrestants
 // and nbmarquees) until n are accepted or the budget is spent, on `equipe`
 // workers, and hands each accepted deal to traite(deal, worker) once. The
-// budget is shared out between the workers that actually run, so that all
-// of them together never draw more than it. A worker takes the next item,
-// then draws until a deal is accepted; when its share runs out first, the
-// item is lost and the worker stops, the others going on with theirs.
-// Returns the draws; *acceptees receives the deals handed to traite.
+// workers share the one budget (PartageEssais): a worker takes the next
+// item, then draws until a deal is accepted, and an item is left undone
+// only once the whole budget was drawn. Returns the draws; *acceptees
+// receives the deals handed to traite.
 template <class Traite>
 std::int64_t tire(const Contraintes& modele, int board, int n, std::uint64_t budget, int equipe,
                   bool journal, std::int64_t* acceptees, Traite traite) {
-    std::atomic<std::int64_t> prochain{0};
+    PartageEssais partage(n, budget, equipe);
     std::atomic<std::uint64_t> total{0};
     std::atomic<std::int64_t> gardees{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
@@ -108,21 +107,23 @@ std::int64_t tire(const Contraintes& modele, int board, int n, std::uint64_t bud
 #pragma omp parallel num_threads(equipe)
     {
         const int w = omp_get_thread_num();
-        const auto t = static_cast<std::uint64_t>(omp_get_num_threads());
-        const std::uint64_t quota = budget / t + (static_cast<std::uint64_t>(w) < budget % t ? 1 : 0);
         Flux f = flux[static_cast<std::size_t>(w)];
         std::uint64_t essais = 0;
+        std::uint64_t reste = 0;  // draws claimed and not made yet
         std::int64_t miennes = 0;
         char deal[52];
-        // A worker without draws left takes no item: another may still do it.
-        while (essais < quota && prochain.fetch_add(1, std::memory_order_relaxed) < n) {
+        while (partage.prend_item(reste)) {
             bool pris = false;
-            while (!pris && essais < quota) {
+            while (!pris) {
+                if (reste == 0 && (reste = partage.reclame()) == 0) break;
+                --reste;
                 ++essais;
                 creedonne(deal, modele.cfixees, modele, f);
                 if (journal) ecrit_debug("liste  : " + std::string(deal, 52));
                 pris = cond_ouvs(deal, modele, board);
             }
+            // The budget is all handed out: the item went back to a worker
+            // that still holds draws, and this one stops.
             if (!pris) break;
             if (journal) ecrit_debug("cond_ouvs " + std::to_string(essais));
             ++miennes;

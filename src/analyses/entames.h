@@ -152,8 +152,8 @@ void lit_rangs_levee(const char* texte, int ctranks[3]);
 //
 // Deals are drawn with the generator's pieces and accepted by cond_ouvs on
 // `contr` as board |contr.numerofixe| (1 when it is 0), on a team of
-// threads_equipe(config.nbthreads) workers that share the try budget
-// 2^limite between them; each worker solves with its own solver index.
+// threads_equipe(config.nbthreads) workers that draw from one budget of
+// 2^limite tries in all; each worker solves with its own solver index.
 // Counted per deal, for the cards the solver lists (a lower card it makes
 // equal to a listed one is not counted):
 // - no contract: tabstat[c][k] += 1 when after card c the side to play

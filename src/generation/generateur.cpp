@@ -444,6 +444,42 @@ int threads_generation(int voulus) {
     return std::max(1, std::min(voulus, std::max(1, plafond)));
 }
 
+PartageEssais::PartageEssais(std::int64_t items, std::uint64_t budget, int equipe)
+    : items_(items),
+      diviseur_(4 * static_cast<std::uint64_t>(std::max(1, equipe))),
+      restant_(budget) {}
+
+bool PartageEssais::prend_item(std::uint64_t reste) {
+    if (prochain_.fetch_add(1, std::memory_order_relaxed) < items_) return true;
+    // The new items are all taken: an item given back, or the end. Both
+    // under the lock that reclame holds while it gives an item back, so that
+    // no item is left behind by a worker whose tries come back too late.
+    std::lock_guard<std::mutex> l(verrou_);
+    if (rendus_ > 0 && !arrete_) {
+        --rendus_;
+        return true;
+    }
+    restant_ += reste;
+    return false;
+}
+
+std::uint64_t PartageEssais::reclame() {
+    std::lock_guard<std::mutex> l(verrou_);
+    if (restant_ == 0) {
+        ++rendus_;
+        return 0;
+    }
+    const std::uint64_t bloc = std::max<std::uint64_t>(1, restant_ / diviseur_);
+    restant_ -= bloc;
+    return bloc;
+}
+
+void PartageEssais::arrete() {
+    prochain_.store(items_, std::memory_order_relaxed);
+    std::lock_guard<std::mutex> l(verrou_);
+    arrete_ = true;
+}
+
 int numero_donne(int numerofixe, int i) {
     if (numerofixe == 0) return i + 1;
     if (numerofixe > 0) return numerofixe;
@@ -511,8 +547,8 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
     alignas(64) std::atomic<int> numero{premier};
     alignas(64) std::atomic<std::int64_t> rang{0};
     // The wanted deals are work items handed out one at a time to whichever
-    // worker asks (dynamic scheduling).
-    alignas(64) std::atomic<std::int64_t> prochain{0};
+    // worker asks (dynamic scheduling); the tries come from one budget.
+    PartageEssais partage(n, budget, equipe);
     alignas(64) std::atomic<std::uint64_t> total{0};
     const std::vector<Flux> flux = flux_equipe(equipe);
     const SerieTirage serie = prepare_serie(c);
@@ -523,17 +559,17 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
 
 #pragma omp parallel num_threads(equipe)
     {
-        // The runtime may start fewer workers than asked: the budget is
-        // shared among those that run.
         const int w = omp_get_thread_num();
-        const std::uint64_t quota = budget / static_cast<std::uint64_t>(omp_get_num_threads());
         Flux f = flux[static_cast<std::size_t>(w)];
         Acceptees mien;
         std::uint64_t essais = 0;
+        std::uint64_t reste = 0;  // tries claimed and not made yet
         char deal[52];
-        while (prochain.fetch_add(1, std::memory_order_relaxed) < n) {
+        while (partage.prend_item(reste)) {
             bool garde = false;
-            while (!garde && essais < quota) {
+            while (!garde) {
+                if (reste == 0 && (reste = partage.reclame()) == 0) break;
+                --reste;
                 ++essais;
                 int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
                 if (propre) {
@@ -561,13 +597,14 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
                     mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
                 } catch (const std::bad_alloc&) {
                     manque.store(true, std::memory_order_relaxed);
+                    partage.arrete();
                     break;
                 }
                 garde = true;
             }
-            // A worker out of tries abandons its item and every later one:
-            // it takes them all at once rather than one by one.
-            if (!garde) prochain.store(n, std::memory_order_relaxed);
+            // The budget is all handed out: the item went back to a worker
+            // that still holds tries, and this one stops.
+            if (!garde) break;
         }
         total.fetch_add(essais, std::memory_order_relaxed);
 

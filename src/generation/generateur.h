@@ -14,7 +14,9 @@
 // creedonne and cond_ouvs, which give the same deals and answers faster.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -110,11 +112,10 @@ bool cond_ouvs(const char* deal, const SerieTirage& s, int board);
 bool essai(char* deal, const SerieTirage& s, int board, Flux& flux);
 
 // At most n deals that satisfy c, in the order they were accepted, drawn on
-// threads_generation(config.nbthreads) workers with at most
-// ⌊2^limite / T⌋ tries each; *tries (when not null) receives the number of
-// deals tried. A worker that has spent its tries abandons its item and every
-// later one, so a series may end below the budget while other workers still
-// had tries left. Recounts c's free cards first. limite outside 0..31 is
+// threads_generation(config.nbthreads) workers sharing one budget of
+// 2^limite tries (PartageEssais); *tries (when not null) receives the number
+// of deals tried. A series ends short only when all 2^limite tries were
+// made, whatever the number of workers. Recounts c's free cards first. limite outside 0..31 is
 // refused with an alert, a template whose seat counts do not add up with
 // another, and so is a set for which verifie_tirage (without calculations)
 // refuses to draw: a condition without a catalogue kind, a context that can
@@ -145,6 +146,38 @@ using TestDonne = bool (*)(const char* deal, int board, const void* ctx);
 std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int64_t* tries,
                                      int nbthreads, TestDonne test, const void* ctx,
                                      bool selon_numero);
+
+// The try budget of one parallel run, shared by all its workers, and the
+// work items (the deals wanted) they take one at a time. A worker makes its
+// tries from blocks it claims from the budget; the blocks shrink with what
+// is left, so that a large budget costs few claims and a small one is spent
+// to the last try. A worker whose item finds the budget all handed out
+// gives the item back to a worker that still holds tries, and one that
+// finds no item left gives its unused tries back: so the run ends with
+// items not done only once every try of the budget was made.
+class PartageEssais {
+public:
+    PartageEssais(std::int64_t items, std::uint64_t budget, int equipe);
+    // Takes an item for a worker that holds `reste` unused tries; when none
+    // is left, takes those tries back and returns false: the worker stops.
+    bool prend_item(std::uint64_t reste);
+    // A block of tries for the item the worker holds, or 0 when the budget
+    // is all handed out: the item is then given back and the worker stops.
+    std::uint64_t reclame();
+    // Hands out no further item (a worker failed).
+    void arrete();
+
+private:
+    // The item counter is taken once per item, the lock once per block:
+    // each on a cache line of its own.
+    alignas(64) std::atomic<std::int64_t> prochain_{0};
+    std::int64_t items_;
+    std::uint64_t diviseur_;
+    alignas(64) std::mutex verrou_;  // guards the three below
+    std::uint64_t restant_;
+    std::int64_t rendus_ = 0;
+    bool arrete_ = false;
+};
 
 // The board that deal i (from 0) of a series drawn with numerofixe carries.
 int numero_donne(int numerofixe, int i);

@@ -548,11 +548,11 @@ TEST_F(Generateur, FreeCardsReachEachSeatInProportionToItsFreePlaces) {
     EXPECT_LT(khi2(obs, att), 150);
 }
 
-TEST_F(Generateur, BudgetZeroWithTwoWorkersMakesNoTry) {
+TEST_F(Generateur, BudgetZeroIsOneTryOnAnyTeam) {
     Contraintes c;
     std::int64_t essais = -1;
-    EXPECT_TRUE(tire(5, c, 0, 2, essais).empty());
-    EXPECT_EQ(essais, 0);
+    EXPECT_EQ(tire(5, c, 0, 2, essais).size(), 1u);
+    EXPECT_EQ(essais, 1);
     // One worker has the whole single try.
     EXPECT_EQ(tire(5, c, 0, 1, essais).size(), 1u);
     EXPECT_EQ(essais, 1);
@@ -564,11 +564,13 @@ TEST_F(Generateur, AnImpossibleSetSpendsTheWorkersBudgets) {
     std::int64_t essais = 0;
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
     EXPECT_EQ(essais, 64);
-    // Two workers have 32 tries each; one that runs out abandons the items
-    // left, so the other may stop short of its own 32.
-    EXPECT_TRUE(tire(3, c, 6, 2, essais).empty());
-    EXPECT_GE(essais, 32);
-    EXPECT_LE(essais, 64);
+    // The workers share the 2^limite tries: all are made, however many
+    // workers there are, even fewer tries than workers.
+    for (int threads : {2, 3, 8})
+        for (int lim : {1, 3, 6}) {
+            EXPECT_TRUE(tire(3, c, lim, threads, essais).empty());
+            EXPECT_EQ(essais, 1 << lim) << threads << " workers";
+        }
     // "Non" is no context: the conjunction refuses every deal too.
     c.con = "Non";
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
