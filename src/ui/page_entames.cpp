@@ -60,8 +60,16 @@ struct PageEntames {
     Fl_Widget* comparaison = nullptr;      // the "Comparaison directe" form
     Fl_Select_Browser* listes[2] = {};     // the two lead choosers
     std::unique_ptr<IntVIBS> leads[2];     // their data
+    std::string levee[2];                  // the current trick's suits and ranks, as taken
 };
 PageEntames page;
+
+// What the current trick's fields expect, given when a text is refused.
+constexpr const char* notations_levee[2] = {
+    "les couleurs de la levée en cours s'écrivent P (pique), C (cœur), K (carreau) ou T "
+    "(trèfle), une lettre par carte jouée, trois au plus",
+    "les rangs de la levée en cours s'écrivent A, R, D, V, X, 9 à 2 (0 : pas de carte), un "
+    "caractère par carte jouée, trois au plus"};
 
 // The record was set up for a set read from a file of this name; a set of
 // another name is another deal, whose played cards mean nothing.
@@ -131,6 +139,26 @@ bool echec_signale() {
             break;
     }
     return true;
+}
+
+// Takes the text of a current-trick field (0 suits, 1 ranks) into cible
+// when each of its characters, three at most, names a suit or a rank;
+// otherwise refuses it with the notation and shows again the text in force,
+// which the statistic would use.
+void prend_levee(Fl_Widget* w, int champ, void (*lit)(const char*, int[3]), int cible[3]) {
+    auto* input = static_cast<Fl_Input*>(w);
+    const std::string texte = input->value();
+    int lu[3];
+    lit(texte.c_str(), lu);
+    bool lisible = texte.size() <= 3;
+    for (std::size_t i = 0; lisible && i < texte.size(); ++i) lisible = lu[i] >= 0;
+    if (!lisible) {
+        refuse_saisie("« " + texte + " » : " + notations_levee[champ]);
+        input->value(page.levee[champ].c_str());
+        return;
+    }
+    std::copy(lu, lu + 3, cible);
+    page.levee[champ] = texte;
 }
 
 std::string duree(std::int64_t tirages, bool groupes, long secondes) {
@@ -446,6 +474,8 @@ void Fenetre::entames() {
     const char* ldef = "Nombre de levées déjà réalisées par le camp de la défense (but>0) : ";
     const int xlevee = std::max(X + 440, X + 16 + std::max(largeur_texte(lcouleurs), largeur_texte(lrangs)));
     const int xlevees = std::max(X + 453, X + 16 + std::max(largeur_texte(ldec), largeur_texte(ldef)));
+    page.levee[0] = couleurs;
+    page.levee[1] = rangs;
     auto* icouleurs = new ChampPage<Fl_Input>(xlevee, 486, 40, 25, lcouleurs);
     icouleurs->value(couleurs.c_str());
     icouleurs->callback(cb_coudeja);
@@ -707,12 +737,10 @@ void cb_leveesdef(Fl_Widget* w, void* bouton) {
     relabel(static_cast<Fl_Widget*>(bouton), num[v - 1]);
 }
 
-void cb_coudeja(Fl_Widget* w, void*) {
-    lit_couleurs_levee(static_cast<Fl_Input*>(w)->value(), deja.ctcouleurs);
-}
+void cb_coudeja(Fl_Widget* w, void*) { prend_levee(w, 0, lit_couleurs_levee, deja.ctcouleurs); }
 
 void cb_rdeja(Fl_Widget* w, void*) {
-    lit_rangs_levee(static_cast<Fl_Input*>(w)->value(), deja.ctranks);
+    prend_levee(w, 1, lit_rangs_levee, deja.ctranks);
     deja.joueur = joueur_courant(deja);
 }
 
