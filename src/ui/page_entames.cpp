@@ -571,7 +571,11 @@ void Fenetre::res_compentames() {
     taux->labelcolor(couleur_cadre);
     milieu->end();
     new ResCompE(x + 485 - tiers, yt, tiers, ht, nos[1], res[2] * 100 / n);
-    ligne_sortie(page.comparaison->x() + 8, y + 104 - 28, 350, duree(total, true, secondes));
+    // The line of counts has the room left of the frame; a long one (many
+    // draws, a long run) goes on two lines rather than be cut.
+    auto* pied = new Fl_Box(page.comparaison->x() + 8, y + 104 - 48, x - page.comparaison->x() - 12, 40);
+    pied->copy_label(duree(total, true, secondes).c_str());
+    pied->align(FL_ALIGN_LEFT | FL_ALIGN_BOTTOM | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
     bres->end();
     // The lead lists open over the line of counts: they stay the last
     // children, drawn on top and offered the clicks first.
@@ -604,7 +608,10 @@ Fl_Window* res_entames() {
 
     Fl_Group* avant = Fl_Group::current();
     Fl_Group::current(nullptr);
-    const int lw = but ? 320 : 900, lh = but ? 500 : 600;
+    const std::string pied = duree(r, false, secondes);
+    // At least as wide as its line of counts, which many draws make wider
+    // than the table of rates.
+    const int lw = std::max(but ? 320 : 900, largeur_texte(pied.c_str()) + 12), lh = but ? 500 : 600;
     auto* f = new Fl_Window(50, 130, lw, lh, "Résultats entames");
     titre_resultats(lw, "Résultats");
     const int hauteur_table = but ? 434 : 534;
@@ -649,7 +656,7 @@ Fl_Window* res_entames() {
     table->col_header(1);
     table->col_header_height(entete);
     table->color(coul_fenetre_contr);
-    ligne_sortie(2, but ? 478 : 578, lw, duree(r, false, secondes));
+    ligne_sortie(2, but ? 478 : 578, lw, pied);
     f->end();
     f->callback(ferme);
     Fl_Group::current(avant);
