@@ -16,6 +16,7 @@
 #include "formule.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "page_contraintes.h"
 
 namespace {

@@ -28,6 +28,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "page_contraintes.h"
 #include "parametres.h"
 #include "tableaux.h"
@@ -391,9 +392,7 @@ void Fenetre::entames() {
 
     Fl_Group* avant = Fl_Group::current();
     begin();
-    gentames = new Fl_Scroll(0, 30, w, h - 60);
-    gentames->box(FL_FLAT_BOX);
-    gentames->color(couleur_pages);
+    gentames = page_defilante(new Fl_Scroll(0, 30, w, h - 60), Fl_Scroll::BOTH);
 
     new Titrepage("Pourcentages de réussite des entames et suivantes", 100, 80, xm - 200);
 

@@ -20,6 +20,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "parametres.h"
 #include "points3sa.h"
 #include "tableaux.h"
