@@ -76,6 +76,15 @@ int nb_jouees(const Deja& d, int seat) {
 
 std::string nom_carte(int c) { return std::string(vl[c % 13]) + " de " + sacouls[coulno(c) + 1]; }
 
+// The card named as one card in a sentence ("l'as de trèfle", "le 2 de
+// pique"): "détient 2 de pique" reads as two spades.
+std::string la_carte(int c) {
+    static const char* const rangs[13] = {"l'as", "le roi", "la dame", "le valet", "le 10",
+                                          "le 9", "le 8",   "le 7",    "le 6",     "le 5",
+                                          "le 4", "le 3",   "le 2"};
+    return std::string(rangs[c % 13]) + " de " + sacouls[coulno(c) + 1];
+}
+
 BilanStat refus_stat(const std::string& message) {
     BilanStat b;
     b.statut = Statut::refuse;
@@ -232,6 +241,12 @@ std::string valide_position(const Deja& d) {
         if (d.ctcouleurs[k] < 0 || d.ctcouleurs[k] > 3) return quelle + "couleur inconnue";
         const int c = index_carte(d.ctcouleurs[k], d.ctranks[k]);
         const int s = (d.premier + k) % 4;
+        // A card that another seat holds (fixed or played there) cannot be
+        // this seat's: the alert names the seat that holds it.
+        const int tient = d.fixees[c] == 'V' ? s : siege(d.fixees[c]);
+        if (tient >= 0 && tient != s)
+            return quelle + nomjoueur[s] + " ne peut pas jouer " + la_carte(c) + ", qui est à " +
+                   nomjoueur[tient];
         if (d.jouees[c] != jsymbs[s])
             return quelle + nom_carte(c) + " doit être marquée jouée par " + nomjoueur[s];
         // A seat that does not follow must hold none of the suit led among
@@ -242,7 +257,7 @@ std::string valide_position(const Deja& d) {
                 const int g = index_carte(entame, r);
                 if (d.fixees[g] == jsymbs[s] && d.jouees[g] == 'V')
                     return quelle + nomjoueur[s] + " ne fournit pas à " + sacouls[entame + 1] +
-                           " alors qu'il détient " + nom_carte(g);
+                           " alors qu'il détient " + la_carte(g);
             }
     }
     if (d.joueur != joueur_courant(d))

@@ -95,8 +95,9 @@ public:
 
     // The selectors of the pages: a button showing the current choice beside
     // a hidden list of the choices. The button's callback shows the list
-    // given as data, from its first line, and scrolls a page that scrolls
-    // until the list is whole; the list's own callback takes it from there.
+    // given as data, from its first line, and brings it into view with the
+    // button on a page that scrolls (montre_liste); the list's own callback
+    // takes it from there.
     static void cb_bjoueur(Fl_Widget*, void* list);
 
     // --- constraint editor page -------------------------------------------

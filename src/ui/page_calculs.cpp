@@ -15,6 +15,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "page_contraintes.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "page_contraintes.h"
 #include "textes_tableaux.h"
 
@@ -43,8 +44,8 @@ constexpr int hauteur_ajout = 233;
 int largeurs_colonnes[] = {14, 16, 70, 0};
 
 using BoutonCoco = AvecDonnee<Fl_Button, IntWin>;
-using ListeJoueur = AvecDonnee<ListeEntiere, Int_Output>;
-using ListeKind = AvecDonnee<ListeEntiere, DataCond>;
+using ListeJoueur = AvecDonnee<Fl_Select_Browser, Int_Output>;
+using ListeKind = AvecDonnee<Fl_Select_Browser, DataCond>;
 
 // Row i of the list, 8 pixels under its top edge wherever the page has scrolled it.
 int y_rangee(const Fl_Group* liste, int i) { return liste->y() + 8 + 33 * i; }
@@ -92,7 +93,7 @@ ListeKind* liste_kinds(Fl_Widget* sortie, int x, int y, int w, int h, const char
     auto* l = new ListeKind(x, y, w, h, label, d);
     for (const Condition& k : conditions) l->add(k.nom.c_str());
     l->has_scrollbar(Fl_Browser_::VERTICAL);
-    l->size(std::max(w, l->largeur_lignes()), h);
+    l->size(std::max(w, largeur_lignes(l)), h);
     return liste(sortie, l, Fenetre::cb_ocondition);
 }
 
@@ -102,8 +103,8 @@ ListeJoueur* liste_joueurs(Fl_Widget* selecteur, int x, int y, int w, int h, con
     auto* l = new ListeJoueur(x, y, w, h, label, d);
     for (int j = 0; j < 4; ++j) l->add(noms[j]);
     l->has_scrollbar(Fl_Browser_::VERTICAL);
-    l->size(w, std::max(h, l->hauteur_lignes()));
-    l->size(std::max(w, l->largeur_lignes()), l->h());
+    l->size(w, std::max(h, hauteur_lignes(l)));
+    l->size(std::max(w, largeur_lignes(l)), l->h());
     return liste(selecteur, l, cb);
 }
 
@@ -159,7 +160,7 @@ void selecteurs(Fl_Group* g, const Condition& kind, int n, Condouv* c, bool nouv
             c && k < c->params.size() ? kind.nombrutchoix(static_cast<int>(k), c->params[k]) : "";
         auto* b = new BoutonSymb(texte, x, y0, w, 30);
         b->copy_tooltip(kind.params[k].c_str());
-        const int large = std::max({w, l->largeur_lignes(), largeur_textes(b, valeurs)});
+        const int large = std::max({w, largeur_lignes(l), largeur_textes(b, valeurs)});
         l->size(large, l->h());
         b->size(large, b->h());
         fin = x + large;
@@ -185,23 +186,7 @@ void montre_page(Fenetre& f) {
     f.redraw();
 }
 
-// The frame a browser draws: FL_DOWN_BOX when it is given none.
-Fl_Boxtype cadre_liste(const Fl_Browser_& l) { return l.box() ? l.box() : FL_DOWN_BOX; }
-
 }  // namespace
-
-int ListeEntiere::largeur_lignes() {
-    int large = 0;
-    for (void* p = item_first(); p; p = item_next(p)) large = std::max(large, item_width(p));
-    const int barre = scrollbar_size() ? scrollbar_size() : Fl::scrollbar_size();
-    return large + Fl::box_dw(cadre_liste(*this)) + (hauteur_lignes() > h() ? barre : 0);
-}
-
-int ListeEntiere::hauteur_lignes() {
-    int haut = 0;
-    for (void* p = item_first(); p; p = item_next(p)) haut += item_height(p);
-    return haut + Fl::box_dh(cadre_liste(*this));
-}
 
 int SortieChoix::handle(int event) {
     if (event == FL_PUSH) {

@@ -67,25 +67,12 @@ public:
     int handle(int event) override;
 };
 
-// A select list that measures its lines as it draws them, so that it can be
-// made wide enough to show each one whole, without a horizontal bar.
-class ListeEntiere : public Fl_Select_Browser {
-public:
-    ListeEntiere(int x, int y, int w, int h, const char* label = nullptr)
-        : Fl_Select_Browser(x, y, w, h, label) {}
-    // The width that shows the longest line whole, beside the vertical
-    // scrollbar when the lines are taller than the list.
-    int largeur_lignes();
-    // The height that shows every line without a scrollbar.
-    int hauteur_lignes();
-};
-
 // The hidden list of one parameter: its rows' records and its button's.
-class ListeParam : public ListeEntiere {
+class ListeParam : public Fl_Select_Browser {
 public:
     std::vector<Param_Choix> lignes;
     Int_BS ibs{nullptr, 0};
-    ListeParam(int x, int y, int w, int h) : ListeEntiere(x, y, w, h) {}
+    ListeParam(int x, int y, int w, int h) : Fl_Select_Browser(x, y, w, h) {}
 };
 
 // The callbacks of the list and the form (data as above).

@@ -13,6 +13,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "statlevees.h"
 #include "tableaux.h"
 
@@ -53,13 +54,6 @@ Fl_Select_Browser* liste(int x, int y, int w, const char* const* lignes, int n) 
     taille_liste(l, lignes, n, w);
     l->hide();
     return l;
-}
-
-// The height of the tallest list of a contract row: its seven levels.
-int haut_liste_niveaux() {
-    fl_open_display();
-    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
-    return 7 * fl_height() + Fl::box_dh(FL_DOWN_BOX) + 2;
 }
 
 // The label of a level button; an out-of-range value shows as it is, so
@@ -114,9 +108,7 @@ void ajuste_contrats(int n) {
 
 PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     : Fl_Scroll(x, y, w, h) {
-    type(Fl_Scroll::VERTICAL);
-    box(FL_FLAT_BOX);
-    color(couleur_pages);
+    page_defilante(this);
     const int n = nb_contrats;
     titre = new Titrepage("Comparaison des contrats", 100, y_titre, xm - 200);
 
@@ -132,8 +124,8 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     const int haut_form = d_calculer + 30 + 15;
     const int d_params = haut_form + 15;
     // The lowest the page reaches: the inputs, or the lists of the last row
-    // open below it.
-    const int d_bas = std::max(d_params + 50, d_lignes + n * haut_ligne + haut_liste_niveaux());
+    // open below it, the tallest its seven levels.
+    const int d_bas = std::max(d_params + 50, d_lignes + n * haut_ligne + hauteur_lignes(7));
     // The form keeps the band above it for the results panel (150 to 325),
     // and gives up the rest of the band, down to 340, where the window is
     // too low for the whole page.

@@ -30,6 +30,7 @@
 #include "gen.h"
 #include "hooks.h"
 #include "ini.h"
+#include "listes.h"
 #include "tableaux.h"
 
 int numerotation = 0;
@@ -61,57 +62,6 @@ const char* label_donneur(int numerofixe) {
 
 
 }  // namespace
-
-// --- scrolling the page ------------------------------------------------------------------
-
-namespace {
-
-// The bottom of the page's content, in window ordinates.
-int bas_contenu(Fl_Scroll* page) {
-    int bas = page->y();
-    for (int i = 0; i < page->children(); ++i) {
-        const Fl_Widget* c = page->child(i);
-        if (c != &page->scrollbar && c != &page->hscrollbar) bas = std::max(bas, c->y() + c->h());
-    }
-    return bas;
-}
-
-}  // namespace
-
-int position_page(Fl_Group* page) {
-    auto* s = dynamic_cast<Fl_Scroll*>(page);
-    return s ? s->yposition() : 0;
-}
-
-int y_page(Fl_Group* page, int y) { return y - position_page(page); }
-
-void defile_page(Fl_Group* page, int y) {
-    auto* s = dynamic_cast<Fl_Scroll*>(page);
-    if (!s) return;
-    const int fin = bas_contenu(s) + s->yposition() - s->y() - s->h();
-    s->scroll_to(s->xposition(), std::max(0, std::min(y, fin)));
-    s->redraw();
-}
-
-void montre_sur_page(Fl_Group* page, int haut, int bas) {
-    if (!page) return;
-    int dy = std::max(0, bas - (page->y() + page->h()));
-    if (haut - dy < page->y()) dy = haut - page->y();
-    if (dy != 0) defile_page(page, position_page(page) + dy);
-}
-
-int hauteur_liste(Fl_Browser* l, int hmax) {
-    // The lines' own height is a protected query, reached through a derived class.
-    struct Acces : Fl_Browser_ {
-        static int (Fl_Browser_::*toutes())() const { return &Acces::full_height; }
-    };
-    // A list without a box of its own is drawn in a sunken one.
-    const int bords = Fl::box_dh(l->box() ? l->box() : FL_DOWN_BOX);
-    const int toutes = (l->*Acces::toutes())();
-    if (toutes + bords <= hmax || l->size() == 0) return toutes + bords;
-    const int ligne = toutes / l->size();
-    return std::max(1, (hmax - bords) / ligne) * ligne + bords;
-}
 
 // --- card buttons ---------------------------------------------------------------------
 
@@ -283,10 +233,7 @@ void Fenetre::ini_gcontr() {
     begin();
     // The page fills the window under the menu bar, and scrolls when the
     // lists run past its bottom.
-    auto* page = new Fl_Scroll(0, 28, w, h - 28);
-    page->type(Fl_Scroll::VERTICAL);
-    page->box(FL_FLAT_BOX);
-    page->color(couleur_pages);
+    auto* page = page_defilante(new Fl_Scroll(0, 28, w, h - 28));
     gcontr = page;
     // The scroll reckons its position from the top-left corner of what it
     // holds: an empty box in the page's own corner makes that position the

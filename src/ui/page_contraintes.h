@@ -58,26 +58,9 @@ void regarde_carte(Fl_Button* b, bool tenue, Fl_Color selection);
 inline constexpr Fl_Color couleur_main = 87;       // a hand, and the cards it lacks
 inline constexpr Fl_Color couleur_fixee_ailleurs = 49;  // fixed by the set, not marked here
 
-// --- scrolling the page --------------------------------------------------------------
-// Children of a scrolled page sit where the scroll has moved them: a list
-// rebuilt on it is laid at y_page(page, y) for the ordinate y it has on the
-// page scrolled to the top. A page that is a plain group never scrolls.
-int y_page(Fl_Group* page, int y);
-// How far the page is scrolled down (0 for a plain group).
-int position_page(Fl_Group* page);
-// Scrolls the page to the position y, kept within its content.
-void defile_page(Fl_Group* page, int y);
-// Scrolls the page as little as needed for the window ordinates haut..bas
-// to show; the top wins when both cannot.
-void montre_sur_page(Fl_Group* page, int haut, int bas);
-
 // The page's inputs take their value on Enter as well as when the user
 // leaves them.
 inline void prend_sur_entree(Fl_Widget* champ) { champ->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY); }
-
-// The height of a list that shows whole lines only, at most hmax: all its
-// lines when they fit, so that it needs no scrollbar, else as many as fit.
-int hauteur_liste(Fl_Browser* l, int hmax);
 
 // --- numbering ------------------------------------------------------------------------
 // The radio button shown selected: 0 numbered from 1, 1 fixed board, 2 fixed

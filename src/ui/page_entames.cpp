@@ -28,6 +28,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "page_contraintes.h"
 #include "parametres.h"
 #include "tableaux.h"
@@ -60,8 +61,16 @@ struct PageEntames {
     Fl_Widget* comparaison = nullptr;      // the "Comparaison directe" form
     Fl_Select_Browser* listes[2] = {};     // the two lead choosers
     std::unique_ptr<IntVIBS> leads[2];     // their data
+    std::string levee[2];                  // the current trick's suits and ranks, as taken
 };
 PageEntames page;
+
+// What the current trick's fields expect, given when a text is refused.
+constexpr const char* notations_levee[2] = {
+    "les couleurs de la levée en cours s'écrivent P (pique), C (cœur), K (carreau) ou T "
+    "(trèfle), une lettre par carte jouée, trois au plus",
+    "les rangs de la levée en cours s'écrivent A, R, D, V, X, 9 à 2 (0 : pas de carte), un "
+    "caractère par carte jouée, trois au plus"};
 
 // The record was set up for a set read from a file of this name; a set of
 // another name is another deal, whose played cards mean nothing.
@@ -128,6 +137,26 @@ bool echec_signale() {
         case Statut::refuse: alerte(bilan_entames.message); break;
     }
     return true;
+}
+
+// Takes the text of a current-trick field (0 suits, 1 ranks) into cible
+// when each of its characters, three at most, names a suit or a rank;
+// otherwise refuses it with the notation and shows again the text in force,
+// which the statistic would use.
+void prend_levee(Fl_Widget* w, int champ, void (*lit)(const char*, int[3]), int cible[3]) {
+    auto* input = static_cast<Fl_Input*>(w);
+    const std::string texte = input->value();
+    int lu[3];
+    lit(texte.c_str(), lu);
+    bool lisible = texte.size() <= 3;
+    for (std::size_t i = 0; lisible && i < texte.size(); ++i) lisible = lu[i] >= 0;
+    if (!lisible) {
+        refuse_saisie("« " + texte + " » : " + notations_levee[champ]);
+        input->value(page.levee[champ].c_str());
+        return;
+    }
+    std::copy(lu, lu + 3, cible);
+    page.levee[champ] = texte;
 }
 
 std::string duree(std::int64_t tirages, bool groupes, long secondes) {
@@ -360,9 +389,7 @@ void Fenetre::entames() {
 
     Fl_Group* avant = Fl_Group::current();
     begin();
-    gentames = new Fl_Scroll(0, 30, w, h - 60);
-    gentames->box(FL_FLAT_BOX);
-    gentames->color(couleur_pages);
+    gentames = page_defilante(new Fl_Scroll(0, 30, w, h - 60), Fl_Scroll::BOTH);
 
     new Titrepage("Pourcentages de réussite des entames et suivantes", 100, 80, xm - 200);
 
@@ -443,6 +470,8 @@ void Fenetre::entames() {
     const char* ldef = "Nombre de levées déjà réalisées par le camp de la défense (but>0) : ";
     const int xlevee = std::max(X + 440, X + 16 + std::max(largeur_texte(lcouleurs), largeur_texte(lrangs)));
     const int xlevees = std::max(X + 453, X + 16 + std::max(largeur_texte(ldec), largeur_texte(ldef)));
+    page.levee[0] = couleurs;
+    page.levee[1] = rangs;
     auto* icouleurs = new ChampPage<Fl_Input>(xlevee, 486, 40, 25, lcouleurs);
     icouleurs->value(couleurs.c_str());
     icouleurs->callback(cb_coudeja);
@@ -538,7 +567,11 @@ void Fenetre::res_compentames() {
     taux->labelcolor(couleur_cadre);
     milieu->end();
     new ResCompE(x + 485 - tiers, yt, tiers, ht, nos[1], res[2] * 100 / n);
-    ligne_sortie(page.comparaison->x() + 8, y + 104 - 28, 350, duree(total, true, secondes));
+    // The line of counts has the room left of the frame; a long one (many
+    // draws, a long run) goes on two lines rather than be cut.
+    auto* pied = new Fl_Box(page.comparaison->x() + 8, y + 104 - 48, x - page.comparaison->x() - 12, 40);
+    pied->copy_label(duree(total, true, secondes).c_str());
+    pied->align(FL_ALIGN_LEFT | FL_ALIGN_BOTTOM | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
     bres->end();
     // The lead lists open over the line of counts: they stay the last
     // children, drawn on top and offered the clicks first.
@@ -571,7 +604,10 @@ Fl_Window* res_entames() {
 
     Fl_Group* avant = Fl_Group::current();
     Fl_Group::current(nullptr);
-    const int lw = but ? 320 : 900, lh = but ? 500 : 600;
+    const std::string pied = duree(r, false, secondes);
+    // At least as wide as its line of counts, which many draws make wider
+    // than the table of rates.
+    const int lw = std::max(but ? 320 : 900, largeur_texte(pied.c_str()) + 12), lh = but ? 500 : 600;
     auto* f = new Fl_Window(50, 130, lw, lh, "Résultats entames");
     titre_resultats(lw, "Résultats");
     const int hauteur_table = but ? 434 : 534;
@@ -616,7 +652,7 @@ Fl_Window* res_entames() {
     table->col_header(1);
     table->col_header_height(entete);
     table->color(coul_fenetre_contr);
-    ligne_sortie(2, but ? 478 : 578, lw, duree(r, false, secondes));
+    ligne_sortie(2, but ? 478 : 578, lw, pied);
     f->end();
     f->callback(ferme);
     Fl_Group::current(avant);
@@ -704,12 +740,10 @@ void cb_leveesdef(Fl_Widget* w, void* bouton) {
     relabel(static_cast<Fl_Widget*>(bouton), num[v - 1]);
 }
 
-void cb_coudeja(Fl_Widget* w, void*) {
-    lit_couleurs_levee(static_cast<Fl_Input*>(w)->value(), deja.ctcouleurs);
-}
+void cb_coudeja(Fl_Widget* w, void*) { prend_levee(w, 0, lit_couleurs_levee, deja.ctcouleurs); }
 
 void cb_rdeja(Fl_Widget* w, void*) {
-    lit_rangs_levee(static_cast<Fl_Input*>(w)->value(), deja.ctranks);
+    prend_levee(w, 1, lit_rangs_levee, deja.ctranks);
     deja.joueur = joueur_courant(deja);
 }
 

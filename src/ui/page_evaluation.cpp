@@ -20,6 +20,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "parametres.h"
 #include "points3sa.h"
 #include "tableaux.h"
@@ -32,6 +33,9 @@ int v[2] = {0, 0};        // its points H, and its playing tricks × 100
 bool statique = false;    // v holds a result
 bool booldh = false;      // a dynamic result is there
 std::string hl, hlm;      // its texts: hand as declarer, as dummy
+// The fixed cards the results are of: the results depend on nothing else
+// of the set.
+std::string jeux_evalues;
 
 // The result fields, built with the page and shown once they hold a result.
 struct Champs {
@@ -70,7 +74,17 @@ std::string texte_hl(double valeur, const BilanStat& b) {
     return dstring(valeur, 4);
 }
 
+// Results of other hands than the set's (a set loaded or reset, a card
+// fixed or freed since) go, whatever changed the set.
+void oublie_autres_jeux() {
+    const std::string jeux(contr.cfixees, 52);
+    if (jeux == jeux_evalues) return;
+    statique = booldh = false;
+    jeux_evalues = jeux;
+}
+
 void evalue_statique() {
+    oublie_autres_jeux();
     v[0] = points(contr.cfixees, joueur);
     // The playing tricks are a sum of single-precision values, a hundredth
     // or so below the true one (4.2 comes as 4.1999998): truncated, it
@@ -190,7 +204,8 @@ void Fenetre::evaluation() {
         Fl_Group::current(avant);
     }
     // Each visit shows the values a computation would use now, and the
-    // last results in place of the previous ones.
+    // last results of the set's hands in place of the previous ones.
+    oublie_autres_jeux();
     champs.nbstat->value(std::to_string(nbstat).c_str());
     champs.limite->value(std::to_string(limite).c_str());
     champs.siege->label(nomjoueur[joueur]);

@@ -17,6 +17,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "parametres.h"
 #include "score.h"
 #include "statlevees.h"
@@ -323,11 +324,7 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
     Fl_Group* avant = Fl_Group::current();
     begin();
     // Five tables and their footer are taller than a 768-pixel screen.
-    auto* defile = new Fl_Scroll(0, 30, w, h - 30);
-    defile->type(Fl_Scroll::VERTICAL);
-    defile->box(FL_FLAT_BOX);
-    defile->color(couleur_pages);
-    gres_lev = defile;
+    gres_lev = page_defilante(new Fl_Scroll(0, 30, w, h - 30));
     new Titrepage("Statistiques nombre de levées", 100, 80, xm - 200);
     auto* fond = new Fl_Box(x0, 150, W, 600);
     fond->box(FL_UP_BOX);

@@ -19,6 +19,7 @@
 #include "fenetre.h"
 #include "gen.h"
 #include "hooks.h"
+#include "listes.h"
 #include "parametres.h"
 #include "pasapas.h"
 #include "tableaux.h"
@@ -162,8 +163,9 @@ Fl_Button* selecteur(int x, int y, int w, const char* label, const char* const* 
                      Fl_Callback* cb) {
     auto* b = new BoutonChoix(x, y, w, 25);
     b->copy_label(label);
-    auto* l = new Liste(x, y + 25, w, 18 * n + 6);
+    auto* l = new Liste(x, y + 25, w, 0);
     for (int i = 0; i < n; ++i) l->add(lignes[i]);
+    taille_liste(l, lignes, n, w);
     l->hide();
     l->callback(cb, b);
     b->callback(Fenetre::cb_bjoueur, l);
@@ -181,7 +183,7 @@ void place_formulaire(Fenetre* f) {
     // list, the levels', so that the page scrolls far enough to show it
     // whole and the group passes it the clicks.
     const int xg = xf - largeur("Formulaire", FL_HELVETICA, 18) - 10;
-    const int bas_listes = yf + 165 + 25 + 18 * 8 + 6;
+    const int bas_listes = yf + 165 + 25 + hauteur_lignes(8);
     page.gform = new Fl_Group(xg, yf - 25, xf + wf - xg, bas_listes + 10 - (yf - 25));
     new BoiteForm(xf, yf, "Formulaire", wf, 225);
     auto* choix = new BoiteTexte(xf + 10, yf + 6, "Choix des contraintes", FL_HELVETICA_BOLD, 16);
@@ -318,10 +320,7 @@ void Fenetre::formpasapas() {
         page = Page();
         begin();
         // The form lies below a 768-pixel screen: the page scrolls.
-        auto* defile = new Fl_Scroll(0, 30, w, h - 30);
-        defile->box(FL_FLAT_BOX);
-        defile->color(couleur_pages);
-        gpasapas = defile;
+        gpasapas = page_defilante(new Fl_Scroll(0, 30, w, h - 30), Fl_Scroll::BOTH);
         page.titre = new Titrepage("Analyse pas à pas", xpap(), y_titre, wpap());
         const int x0 = x_mains(w);
         place_mains(x0);

@@ -55,24 +55,6 @@ void montre_parametres(const ChampsParametres& c) {
     if (c.limite) c.limite->value(std::to_string(limite).c_str());
 }
 
-void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int largeur_min) {
-    fl_open_display();
-    fl_font(liste->textfont(), liste->textsize());
-    double large = 0;
-    for (int i = 0; i < n; ++i) large = std::max(large, fl_width(lignes[i]));
-    // A line takes its text and 6 pixels of margin, inside the frame (a
-    // list without a box of its own draws a sunken one); one spare pixel
-    // each way keeps the toolkit's own rounding from adding a bar.
-    const Fl_Boxtype cadre = liste->box() ? liste->box() : FL_DOWN_BOX;
-    const int w = std::max(largeur_min, static_cast<int>(large) + 6 + Fl::box_dw(cadre) + 2);
-    const int h = n * fl_height() + Fl::box_dh(cadre) + 2;
-    liste->size(w, h);
-    // Sized to its lines, the list needs no bar; and the toolkit, which
-    // draws a new list with both bars shown, would otherwise keep them when
-    // the lines fit only without them.
-    liste->has_scrollbar(0);
-}
-
 BoiteTexte::BoiteTexte(int x, int y, const char* label, int fonte, int taille, Fl_Color couleur)
     : Fl_Box(x, y, 0, taille + 16), fonte(fonte), taille(taille), couleur(couleur) {
     copy_label(label ? label : "");

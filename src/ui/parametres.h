@@ -5,7 +5,6 @@
 #pragma once
 
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Browser_.H>
 #include <FL/Fl_Int_Input.H>
 
 // The note beside the two inputs.
@@ -28,12 +27,6 @@ ChampsParametres parametres(int y, int x, int w);
 ChampsParametres intparametres(int y, int x, int w);
 // Shows the current nbstat and limite in the inputs (either may be null).
 void montre_parametres(const ChampsParametres& c);
-
-// The lists of the selectors of these pages. taille_liste makes a list as
-// wide as its longest line (and at least largeur_min) and as high as its
-// lines, so that no scroll bar hides one. Their buttons open them with
-// Fenetre::cb_bjoueur.
-void taille_liste(Fl_Browser_* liste, const char* const* lignes, int n, int largeur_min);
 
 // A line of text, label copied, drawn from the box's x and y in font
 // `fonte`, size `taille` and colour `couleur`, centred in a rectangle as

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "fenetre.h"
+#include "listes.h"
 
 namespace {
 
@@ -324,7 +325,7 @@ void BoiteCarte::draw() {
 
 // --- selectors ---------------------------------------------------------------------
 
-void Fenetre::cb_bjoueur(Fl_Widget*, void* list) {
+void Fenetre::cb_bjoueur(Fl_Widget* bouton, void* list) {
     // The list's own callback stores the choice, hides the list again and
     // relabels the button.
     auto* w = static_cast<Fl_Widget*>(list);
@@ -336,17 +337,7 @@ void Fenetre::cb_bjoueur(Fl_Widget*, void* list) {
         l->hposition(0);
     }
     w->show();
-    // The pages that scroll bring a list opened near their bottom whole into view.
-    for (Fl_Group* g = w->parent(); g; g = g->parent()) {
-        auto* page = dynamic_cast<Fl_Scroll*>(g);
-        if (!page) continue;
-        const int bas = page->y() + page->h() - (page->hscrollbar.visible() ? page->hscrollbar.h() : 0);
-        const int depasse = w->y() + w->h() - bas;
-        if (depasse > 0) {
-            page->scroll_to(page->xposition(), page->yposition() + depasse);
-            page->redraw();
-        }
-    }
+    montre_liste(bouton, w);
 }
 
 Fl_Select_Browser* liste_choix(Fl_Button* bouton, int x, int y, int w, int h,

@@ -348,8 +348,11 @@ TEST_F(Statistique, RefusSansRienCompter) {
         {"niveau 8", [](Deja& d) { d.niveau = 8; }, "niveau", false},
         {"14 cartes", [](Deja& d) { d.fixees[0] = 'N'; }, "Nord a plus de 13 cartes", false},
         {"lettre inconnue", [](Deja& d) { d.fixees[3] = 'x'; }, "joueur inconnu", false},
-        {"levée non marquée", [](Deja& d) { d.ctcouleurs[0] = 0, d.ctranks[0] = 14, d.joueur = 0; },
-         "doit être marquée jouée par Ouest", false},
+        {"levée d'un autre", [](Deja& d) { d.ctcouleurs[0] = 0, d.ctranks[0] = 14, d.joueur = 0; },
+         "Levée en cours, carte 1 : Ouest ne peut pas jouer l'as de pique, qui est à Nord", false},
+        {"levée non marquée", [](Deja& d) {
+             d.fixees[carte(trefle, 2)] = 'V', d.ctcouleurs[0] = trefle, d.ctranks[0] = 2, d.joueur = 0;
+         }, "Levée en cours, carte 1 : 2 de trèfle doit être marquée jouée par Ouest", false},
         {"couleur inconnue", [](Deja& d) { d.ctcouleurs[0] = -1, d.ctranks[0] = 14, d.joueur = 0; },
          "couleur inconnue", false},
         {"rang inconnu", [](Deja& d) { d.ctcouleurs[0] = 0, d.ctranks[0] = -1, d.joueur = 0; },
@@ -369,7 +372,7 @@ TEST_F(Statistique, RefusSansRienCompter) {
              d.dj[O][trefle] |= 1u << 5, d.jouees[carte(trefle, 5)] = 'O', d.ctcouleurs[0] = trefle;
              d.dj[N][pique] |= 1u << 14, d.jouees[carte(pique, 14)] = 'N', d.ctcouleurs[1] = pique;
              d.ctranks[0] = 5, d.ctranks[1] = 14, d.joueur = E;
-         }, "carte 2 : Nord ne fournit pas à trèfle alors qu'il détient A de trèfle", false},
+         }, "carte 2 : Nord ne fournit pas à trèfle alors qu'il détient l'as de trèfle", false},
         {"entame non choisie", [](Deja&) { nos[0] = -1; }, "Choisissez les deux entames", true},
         {"même entame", [](Deja&) { nos[1] = nos[0]; }, "deux entames différentes", true},
         {"entame d'un autre", [](Deja&) { nos[1] = 26; }, "n'est pas une carte de Nord", true},

@@ -196,6 +196,23 @@ TEST_F(EntamesGui, FailuresAreAlertsNeverATable) {
     EXPECT_EQ(rec.alertes.back(), "Le joueur n'a pas 13 cartes");
     EXPECT_EQ(rec.alertes.size(), 4u);
     EXPECT_TRUE(resultats().empty());
+
+    // A text that names no card is refused as the field is taken, with the
+    // notation, and the field shows again the text in force.
+    const char* const illisibles[2][2] = {
+        {"ZZZ", "« ZZZ » : les couleurs de la levée en cours s'écrivent P (pique), C (cœur), K "
+                "(carreau) ou T (trèfle), une lettre par carte jouée, trois au plus"},
+        {"QQQ", "« QQQ » : les rangs de la levée en cours s'écrivent A, R, D, V, X, 9 à 2 (0 : pas "
+                "de carte), un caractère par carte jouée, trois au plus"}};
+    for (int i = 0; i < 2; ++i) {
+        remplace_texte(levee.at(i), illisibles[i][0]);
+        touche(fen.get(), FL_Enter, FL_CTRL, "\r");
+        EXPECT_EQ(rec.alertes.back(), illisibles[i][1]);
+        EXPECT_STREQ(levee.at(i)->value(), i == 0 ? "P" : "A");
+    }
+    EXPECT_EQ(rec.alertes.size(), 6u);
+    EXPECT_EQ(deja.ctcouleurs[0] * 100 + deja.ctranks[0], 14);
+    EXPECT_TRUE(resultats().empty());
     touche(fen.get(), 'c', FL_ALT, "c");  // still the menu's "Comparer"
     EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Statistiques/&Comparer"));
 }

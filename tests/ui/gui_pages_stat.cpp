@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,6 +36,7 @@ using Alertes = std::vector<std::string>;
 
 namespace {
 
+namespace fs = std::filesystem;
 constexpr int N = 0, E = 1, S = 2;
 
 // Every widget under g, depth first, that pred accepts.
@@ -315,6 +317,25 @@ TEST_F(PagesStat, EvaluationPageRatesAHandWithoutTouchingTheUserSet) {
     clique(seul_par_label<Fl_Button>(fen->geval, "Évaluation statique"));
     EXPECT_EQ(std::lround(std::stod(lev->value()) * 1000), 10 * std::lround(t * 100.0))
         << lev->value();
+
+    // The results go once the set's hands change: Nord's ♣9 freed by a click
+    // on the constraint page, the set reset, another set loaded.
+    ReponsesChoix choix({(fs::path(__FILE__).parent_path().parent_path().parent_path() / "bench" /
+                          "contraintes" / "entame_ouest").string()});
+    const std::pair<const char*, bool> changes[] = {
+        {"&Contraintes/&Montrer", true}, {"&Contraintes/&Initialiser", false}, {"&Contraintes/&Choisir", false}};
+    for (const auto& [change, clic_neuf] : changes) {
+        fixe(d);
+        menu("&Evaluation");
+        clique(seul_par_label<Fl_Button>(fen->geval, "Évaluation statique"));
+        ASSERT_TRUE(ph->visible() && lev->visible());
+        menu(change);
+        for (Fl_Button* b : clic_neuf ? tous<Fl_Button>(fen->gmains) : std::vector<Fl_Button*>{})
+            if (reinterpret_cast<fl_intptr_t>(b->user_data()) == 156) clic_sur(b);  // Nord's ♣9
+        EXPECT_NE(std::string(contr.cfixees, 52), d) << change;
+        menu("&Evaluation");
+        EXPECT_FALSE(ph->visible() || lev->visible()) << change;
+    }
 }
 
 TEST_F(PagesStat, AUserTypesAndClicksOnTheStatisticsPagesOfA1366x768Screen) {

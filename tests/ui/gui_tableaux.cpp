@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "aides_gui.h"
 #include "fenetre.h"
+#include "listes.h"
 #include "tableaux.h"
 
 namespace {
@@ -87,6 +89,29 @@ TEST(WidgetsGui, HandTableAndSelector) {
     bouton->do_callback();
     EXPECT_TRUE(liste->Fl_Widget::visible());
     f.hide();
+}
+
+// A selector near the bottom of a scrolling page: a press brings its list
+// into view, its bottom when it fits, else its top and the button.
+TEST(WidgetsGui, SelectorListComesIntoViewOnAScrollingPage) {
+    for (const int hauteur : {80, 300}) {
+        Fl_Double_Window f(400, 300);
+        auto* page = page_defilante(new Fl_Scroll(0, 0, 400, 200));
+        auto* bouton = new Fl_Button(10, 150, 80, 25, "sud");
+        auto* liste = new Fl_Select_Browser(100, 150, 80, hauteur);
+        liste->hide();
+        bouton->callback(Fenetre::cb_bjoueur, liste);
+        page->end();
+        f.end();
+        f.show();
+        Fl::check();
+        clic_sur(bouton);
+        ASSERT_TRUE(liste->Fl_Widget::visible()) << hauteur;
+        EXPECT_GE(bouton->y(), page->y()) << hauteur;
+        if (hauteur < page->h()) EXPECT_EQ(liste->y() + liste->h(), page->y() + page->h());
+        else EXPECT_EQ(liste->y(), page->y());
+        f.hide();
+    }
 }
 
 }  // namespace
