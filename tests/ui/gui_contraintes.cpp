@@ -5,6 +5,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Int_Input.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -15,8 +16,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "aides.h"
@@ -28,6 +31,7 @@
 #include "garde_etat.h"
 #include "gen.h"
 #include "page_cocos.h"
+#include "serie.h"
 // After gtest: the toolkit's text display brings X11's macro None.
 #include <FL/Fl_Text_Display.H>
 
@@ -496,6 +500,41 @@ TEST_F(ContraintesGui, TheStatisticsCountWhatWasTyped) {
     std::free(brut);
     EXPECT_EQ(texte.rfind("Nombre de mains : 6\nMains contexte : 6\ntoujours : 6 ", 0), 0u) << texte;
     res->do_callback();
+}
+
+// Keys pressed inside a field, its text selected: a key the menu shows runs
+// its entry, the field taken first; Ctrl+V stays the field's; no control
+// character gets in, typed or pasted.
+TEST_F(ContraintesGui, KeysPressedInsideAField) {
+    GardeEtat garde;
+    nb_d = 1;
+    ReponsesChoix choix;
+    const auto borne = [&] { return widgets<Fl_Int_Input>(fen->gdistribution).at(1); };
+    const std::tuple<const char*, std::function<Fl_Input*()>, const char*, std::function<std::string()>, const char*>
+        champs[] = {{"&Contraintes/&Montrer", [&] { return champ_calcul(0, "algèbre"); }, "a",
+                     [] { return contr.calculs[0].alg; }, "a"},
+                    {"&Contraintes/&Montrer", [&] { return fen->inbstat; }, "07", [] { return std::to_string(nbstat); }, "7"},
+                    {"&Probabilités/Distribution", borne, "07", [&] { return std::string(borne()->value()); }, " 7"}};
+    const std::tuple<int, const char*, const char*> cles[] = {{'m', "\r", "&Contraintes/&Montrer"},
+                                                              {'a', "\x01", "&Générateur/&Afficher"},
+                                                              {'c', "\x03", "&Contraintes/&Choisir"},
+                                                              {'v', "\x16", nullptr}};
+    for (const auto& [page, champ, tape, pris, attendu] : champs)
+        for (const auto& [cle, texte, entree] : cles) {
+            contr.calculs = {Calcul{"x", "a !", false}};
+            nbstat = 100;
+            choisit(page);
+            remplace_texte(champ(), tape);
+            touche(fen.get(), FL_Home);
+            touche(fen.get(), FL_End, FL_SHIFT);
+            const std::string colle = "\r" + std::string(tape) + "\n";
+            Fl::copy(colle.c_str(), static_cast<int>(colle.size()), 1);
+            fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
+            touche(fen.get(), cle, FL_CTRL, texte);
+            EXPECT_EQ(fen->menu->mvalue(), entree ? fen->menu->find_item(entree) : nullptr) << page << cle;
+            if (!entree) touche(fen.get(), FL_Enter, 0, "\r");
+            EXPECT_EQ(pris(), attendu) << page << cle;
+        }
 }
 
 // "Enregistrer" replaces the set's own file at once, asks before replacing
