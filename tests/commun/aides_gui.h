@@ -3,15 +3,12 @@
 #pragma once
 
 #include <FL/Fl.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Select_Browser.H>
 #include <FL/Fl_Widget.H>
-#include <FL/Fl_Window.H>
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -164,32 +161,3 @@ inline bool dans_fenetre(Fl_Window* f, int x, int y) {
     return x >= 0 && y >= 0 && x < f->w() && y < f->h();
 }
 
-// Answers every modal window the program opens (an alert, a question) from
-// inside its own loop, as a user would, while it lives: it notes the
-// window's text and size, then, the pointer on its first button, presses cle
-// (texte: what the key types), or clicks the button labelled bouton.
-class RepondDialogues {
-public:
-    RepondDialogues(int cle, const char* texte, const char* bouton = nullptr)
-        : cle_(cle), texte_(texte), bouton_(bouton) { Fl::add_timeout(0.0, repond, this); }
-    ~RepondDialogues() { Fl::remove_timeout(repond, this); }
-    std::vector<std::string> textes;  // of every window answered, in order
-    int w = 0, h = 0, droite = 0;     // the last one's size and right edge on the screen
-
-private:
-    static void repond(void* p) {
-        auto* r = static_cast<RepondDialogues*>(p);
-        if (Fl_Window* d = Fl::modal(); d && d->shown()) {
-            r->textes.push_back(d->child(1)->label());
-            r->w = d->w(), r->h = d->h(), r->droite = d->x() + d->w();
-            Fl_Button* b = widgets<Fl_Button>(d).at(0);
-            survole(d, b->x() + b->w() / 2, b->y() + b->h() / 2);
-            if (r->bouton_) clic_sur(par_label<Fl_Button>(d, r->bouton_));
-            else touche(d, r->cle_, 0, r->texte_);
-        }
-        Fl::repeat_timeout(0.02, repond, p);
-    }
-    int cle_;
-    const char* texte_;
-    const char* bouton_;
-};

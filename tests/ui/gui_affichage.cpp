@@ -490,23 +490,20 @@ TEST_F(AffichageGui, OptionsFormSetsTheGeneratorOptions) {
     EXPECT_EQ(serie.nom, "Série & 100% _test_");
     EXPECT_EQ(nb_d, 12);
     EXPECT_EQ(limite, 29);  // refused where it is typed
-    EXPECT_EQ(rec.alertes, Alertes({"La limite doit être comprise entre 1 et 31"}));
     EXPECT_TRUE(odds);
     tape_puis_entree(nombre, "24");
     tape_puis_entree(lim, "20");
     EXPECT_EQ(nb_d, 24);
     EXPECT_EQ(limite, 20);
     // Typed then Enter: an alert, and the field shows the value in force.
-    const std::pair<Fl_Input*, const char*> refus[] = {{nombre, "-5"}, {nombre, "10001"}, {nombre, "4294967296"},
-                                                       {lim, "-1"}, {lim, "0"}, {lim, "40"}, {lim, ""}};
-    for (const auto& [c, tape] : refus) {
+    for (const auto& [c, t] : {std::pair{nombre, "-5"}, {nombre, "10001"}, {nombre, "4294967296"},
+                               {lim, "-1"}, {lim, "0"}, {lim, "40"}, {lim, ""}}) {
         rec.alertes.clear();
-        remplace_texte(c, tape);
+        remplace_texte(c, t);
         touche(f, FL_Enter, 0, "\r");
         EXPECT_EQ(rec.alertes, Alertes({c == lim ? "La limite doit être comprise entre 1 et 31"
                                                  : "Le nombre de donnes doit être compris entre 1 et 10000"}));
-        EXPECT_EQ(nb_d * 100 + limite, 2420) << tape;
-        EXPECT_STREQ(c->value(), c == lim ? "20" : "24");
+        EXPECT_STREQ(c->value(), c == lim ? "20" : "24") << t;
     }
 }
 

@@ -16,9 +16,7 @@
 #include "aides.h"
 #include "aides_gui.h"
 #include "condouv.h"
-#include "contraintes.h"
 #include "dialogues.h"
-#include "edition_cocos.h"
 #include "fenetre.h"
 #include "gen.h"
 
@@ -357,54 +355,35 @@ TEST_F(FenetreGui, ClosingByTheFrameDoesNotWriteAndEscapeDoesNotClose) {
     EXPECT_TRUE(rec.alertes.empty());
 }
 
-// In the program's own windows, Enter and Escape answer "Non" to the
+// In the program's own window, Enter and Escape answer "Non" to the
 // questions that replace or lose something: the file stays, the program runs.
 TEST_F(FenetreGui, QuestionsAnswerNonToEnterAndEscape) {
-    const FnDemander avant = lie_demander(pose_question);
-    struct Cas {
-        const char* fichier;  // saved over, or none: quit without "contraintes"
-        int cle;
-        const char* texte;
-        const char* bouton;
-    } const cas[] = {{"autre", FL_Enter, "\r", nullptr},      {"autre", FL_Escape, "\x1b", nullptr},
-                     {"dralen.ini", FL_Enter, "\r", nullptr}, {"dralen.ini", FL_Escape, "\x1b", nullptr},
-                     {nullptr, FL_Enter, "\r", nullptr},      {nullptr, FL_Escape, "\x1b", nullptr},
-                     {"autre", 0, "", "Oui"}};
-    for (const Cas& c : cas) {
-        const std::string f = c.fichier ? c.fichier : "contraintes/perso";
-        if (c.fichier) ecrit_fichier(f, "ancien\n");
+    int reponse = 0;
+    std::vector<std::string> vues;
+    const FnDemander avant = lie_demander([&](const std::string& q) {
+        vues.push_back(q);
+        // The user answers once the window is up: a key (Enter, Escape) or, with 0, a click on "Oui".
+        Fl::add_timeout(0.01, [](void* r) {
+            const int cle = *static_cast<int*>(r);
+            if (cle) ::touche(Fl::modal(), cle, 0, cle == FL_Enter ? "\r" : "\x1b");
+            else clic_sur(par_label<Fl_Button>(Fl::modal(), "Oui"));
+        }, &reponse);
+        return pose_question(q);
+    });
+    // The file saved over (none: quit without "contraintes"), the answer.
+    const std::pair<const char*, int> cas[] = {{"autre", FL_Enter}, {"autre", FL_Escape}, {"dralen.ini", FL_Enter},
+        {"dralen.ini", FL_Escape}, {nullptr, FL_Enter}, {nullptr, FL_Escape}, {"autre", 0}};
+    for (const auto& [fichier, cle] : cas) {
+        const std::string f = fichier ? fichier : "contraintes/perso";
+        if (fichier) ecrit_fichier(f, "ancien\n");
         ReponsesChoix choix({f});
-        RepondDialogues reponse(c.cle, c.texte, c.bouton);
-        touche(c.fichier ? 'e' : 'q', FL_CTRL, c.fichier ? "\x05" : "\x11");
-        ASSERT_EQ(reponse.textes.size(), 1u) << f;
-        EXPECT_NE(reponse.textes[0].find(c.fichier ? f : "Quitter sans enregistrer ?"), std::string::npos);
-        EXPECT_EQ(lit_fichier(f), c.bouton ? texte_contraintes(contr, f) : c.fichier ? "ancien\n" : "");
-        EXPECT_TRUE(fen->shown()) << f;
+        vues.clear();
+        reponse = cle;
+        touche(fichier ? 'e' : 'q', FL_CTRL, fichier ? "\x05" : "\x11");
+        EXPECT_NE(vues.at(0).find(fichier ? f : "Quitter sans enregistrer ?"), std::string::npos);
+        EXPECT_TRUE(fichier ? (lit_fichier(f) == "ancien\n") == (cle != 0) : fen->shown()) << f;
     }
     lie_demander(avant);
-}
-
-// A field's alert, in the program's own window, fits a 1366-pixel screen
-// and shows once whether Enter, leaving the field or a menu entry takes it;
-// the entry runs after a warning.
-TEST_F(FenetreGui, AFieldsAlertShowsOnceAndFitsTheScreen) {
-    const FnAlerte avant = lie_alerte(montre_alerte);
-    choisit("&Contraintes/&Montrer");
-    const std::string refus = alerte_formule_postfixe("ab&&");
-    for (int maniere : {0, 1, 2}) {
-        RepondDialogues reponse(FL_Enter, "\r");
-        remplace_texte(fen->ialg, maniere < 2 ? "ab&&" : "z");
-        fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
-        if (maniere == 0) ::touche(fen.get(), FL_Enter, 0, "\r");
-        if (maniere == 1) clic_sur(fen->inbstat);
-        if (maniere == 2) touche('m', FL_CTRL, "\r");
-        EXPECT_EQ(reponse.textes, Alertes({maniere < 2 ? refus : "Coco inexistante"})) << maniere;
-        EXPECT_LE(reponse.w, 1366);
-        EXPECT_LE(reponse.droite, Fl::w());
-        EXPECT_EQ(fen->menu->mvalue(), maniere == 2 ? item("&Contraintes/&Montrer") : nullptr);
-        EXPECT_EQ(contr.con, maniere < 2 ? "" : "z");
-    }
-    lie_alerte(avant);
 }
 
 // --- clearing the client area -----------------------------------------------------
