@@ -58,7 +58,8 @@ bool dialogue(const std::string& message, const char* icone, const char* defaut,
     // A text taller than the screen is cut rather than the buttons pushed off it.
     th = std::max(cote_icone, std::min(th, Fl::h() - hbouton - 8 * marge));
     const int nb = autre ? 2 : 1;
-    const int W = std::max(3 * marge + cote_icone + tw, nb * (lbouton + marge) + marge);
+    // The toolkit draws a label inside a box 3 pixels in from either side.
+    const int W = std::max(3 * marge + cote_icone + tw + 6, nb * (lbouton + marge) + marge);
     const int H = 3 * marge + th + hbouton;
 
     Fl_Group* courant = Fl_Group::current();
