@@ -97,10 +97,14 @@ bool dialogue(const std::string& message, const char* icone, const char* defaut,
     // A menu or list that holds the pointer would take the dialog's events.
     Fl_Window* grab = Fl::grab();
     if (grab) Fl::grab(nullptr);
+    Fl_Widget_Tracker avant(Fl::focus());
     fenetre.show();
     b->take_focus();
     while (fenetre.shown()) Fl::wait();
     if (grab) Fl::grab(grab);
+    // The keyboard goes back to the field it was in, where a refused value
+    // is typed again.
+    if (avant.exists() && avant.widget()->visible_r()) avant.widget()->take_focus();
     return oui;
 }
 
