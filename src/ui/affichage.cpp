@@ -16,13 +16,16 @@
 #include <vector>
 
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
+#include "entrees_stat.h"
 #include "export_latex.h"
 #include "fenetre.h"
 #include "formulaires.h"
 #include "gen.h"
 #include "generateur.h"
 #include "hooks.h"
+#include "parametres.h"
 #include "score.h"
 #include "serie.h"
 #include "solveur.h"
@@ -59,36 +62,41 @@ int hauteur_rangee(bool tables) { return tables ? daff + 150 : daff; }
 void cb_nomserie(Fl_Widget* w, void*) { serie.nom = static_cast<Fl_Input*>(w)->value(); }
 
 void cb_nbdonnes(Fl_Widget* w, void* data) {
-    *static_cast<int*>(data) = entier_champ(static_cast<Fl_Input*>(w)->value());
+    auto* champ = static_cast<Fl_Input*>(w);
+    int& nombre = *static_cast<int*>(data);
+    const int v = entier_champ(champ->value());
+    if (v < 1 || v > nb_donnes_max)
+        refuse_saisie("Le nombre de donnes doit être compris entre 1 et " + std::to_string(nb_donnes_max));
+    else
+        nombre = v;
+    // Either way the field shows the count in force.
+    champ->value(std::to_string(nombre).c_str());
 }
 
 void cb_checkdds(Fl_Widget* w, void*) { odds = static_cast<Fl_Check_Button*>(w)->value() != 0; }
 
 Fl_Window* options() {
     Fl_Window* f = ouvre_formulaire("Options", "Options générateur");
-    // Values take effect as they are typed: the user goes from this form to
-    // the main window's menu without leaving the field in between.
-    auto* nom = new Fl_Input(0, y_interieur + 8, 200, 25, "Nom de la série : ");
+    // The name takes effect as it is typed; the numbers on Enter, when the
+    // field is left, or when a menu entry takes the field being edited.
+    auto* nom = new ChampPage<Fl_Input>(0, y_interieur + 8, 200, 25, "Nom de la série : ");
     nom->resize(x_champ(*nom), nom->y(), nom->w(), nom->h());
     nom->value(serie.nom.c_str());
     nom->callback(cb_nomserie);
     nom->when(FL_WHEN_CHANGED);
 
     // Wide enough for the largest count taken, 10000.
-    auto* nombre = new Fl_Int_Input(0, nom->y() + 33, 60, 25, "Nombre de donnes : ");
+    auto* nombre = new ChampPage<Fl_Int_Input>(0, nom->y() + 33, 60, 25, "Nombre de donnes : ");
     nombre->resize(x_champ(*nombre), nombre->y(), nombre->w(), nombre->h());
     nombre->value(std::to_string(nb_d).c_str());
     nombre->callback(cb_nbdonnes, &nb_d);
-    // Enter takes the value too, even unchanged, rather than going to the window.
-    nombre->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
-    auto* lim = new Fl_Int_Input(bord + 67, nombre->y() + 33, 30, 25, "Limite : ");
+    // The limit is the statistics pages' own: the same range and refusal.
+    auto* lim = new ChampStat(bord + 67, nombre->y() + 33, 30, 25, "Limite : ", cb_limite);
     lim->value(std::to_string(limite).c_str());
-    lim->callback(cb_nbdonnes, &limite);
-    lim->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
 
-    auto* aide = new Fl_Box(lim->x() + 65, lim->y(), 320, 25,
-                            "Le nombre maximum de donnes créées est 2^limite.");
+    auto* aide = new Fl_Box(lim->x() + 65, lim->y(), largeur - 2 * bord - 8 - (lim->x() + 65), 25, note_limite);
+    aide->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     aide->labelfont(FL_HELVETICA_ITALIC);
 
     auto* dds = new Fl_Check_Button(bord + 11, lim->y() + 33, 100, 25, " Tableau DDS");

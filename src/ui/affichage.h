@@ -40,6 +40,8 @@ Fl_Window* options();
 
 // Field callbacks of the options form.
 void cb_nomserie(Fl_Widget* w, void*);
-// Stores the integer the input holds into the int that data points to.
+// Stores the deal count the input holds into the int that data points to;
+// a count outside 1..nb_donnes_max is refused and the field shows the one
+// in force. The limit field has the statistics pages' cb_limite.
 void cb_nbdonnes(Fl_Widget* w, void* data);
 void cb_checkdds(Fl_Widget* w, void*);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "champ_page.h"
 #include "configuration.h"
 #include "fenetre.h"
 #include "formulaires.h"
@@ -23,7 +24,10 @@ void cb_cmdpdf(Fl_Widget* input, void* data) {
 void cb_nbthr(Fl_Widget* input, void* data) {
     Config& cfg = *static_cast<Config*>(data);
     auto* champ = static_cast<Fl_Input*>(input);
-    const int n = entier_champ(champ->value());
+    const std::string tape = champ->value();
+    // "4x" or "2e3" is a typing slip, not 4 or 2: digits only.
+    const bool chiffres = !tape.empty() && tape.find_first_not_of("0123456789") == std::string::npos;
+    const int n = chiffres ? entier_champ(tape.c_str()) : 0;
     // The generator shares its budget among the threads, and a count past
     // any machine's (4294967296 read as the largest int) is a typing slip:
     // keep the count in force.
@@ -42,14 +46,14 @@ void cb_nbthr(Fl_Widget* input, void* data) {
 
 Fl_Window* formconfig(Config& cfg) {
     Fl_Window* f = ouvre_formulaire("Configuration", "Formulaire configuration");
-    auto* cmd = new Fl_Input(0, y_interieur + 8, 200, 25, "Commande lecteur pdf : ");
+    auto* cmd = new ChampPage<Fl_Input>(0, y_interieur + 8, 200, 25, "Commande lecteur pdf : ");
     cmd->resize(x_champ(*cmd), cmd->y(), cmd->w(), cmd->h());
     cmd->value(cfg.cmdpdf.c_str());
     cmd->callback(cb_cmdpdf, &cfg);
     // Enter takes the value, as leaving the field does.
     cmd->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
 
-    auto* thr = new Fl_Input(0, cmd->y() + 50, 30, 25, "Nombre de threads : ");
+    auto* thr = new ChampPage<Fl_Input>(0, cmd->y() + 50, 30, 25, "Nombre de threads : ");
     thr->resize(x_champ(*thr), thr->y(), thr->w(), thr->h());
     thr->value(std::to_string(cfg.nbthreads).c_str());
     thr->callback(cb_nbthr, &cfg);

@@ -13,6 +13,7 @@ Fl_Window* formconfig(Config& cfg);
 
 // Field callbacks; data is the Config the form edits. Each change takes
 // effect in memory at once and is written into "dralen.ini"; a thread count
-// outside 1..nb_threads_max is refused and the field shows the count in force again.
+// outside 1..nb_threads_max, or with anything but digits, is refused and the
+// field shows the count in force again.
 void cb_cmdpdf(Fl_Widget* input, void* data);
 void cb_nbthr(Fl_Widget* input, void* data);

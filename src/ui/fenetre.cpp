@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "champ_page.h"
 #include "condouv.h"
 #include "gen.h"
 #include "hooks.h"
@@ -75,6 +76,16 @@ const std::vector<EntreeMenu>& entrees_menu() {
     };
     return entrees;
 }
+
+}  // namespace
+
+bool touche_du_menu() {
+    for (const EntreeMenu& e : entrees_menu())
+        if (e.shortcut && Fl::test_shortcut(e.shortcut)) return true;
+    return false;
+}
+
+namespace {
 
 // Every entry first takes the field being edited; a refusal there stops it.
 void cb_entree(Fl_Widget* barre, void* entree) {

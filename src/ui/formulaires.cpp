@@ -22,8 +22,12 @@ Fl_Window* ouvre_formulaire(const char* titre, const char* entete) {
         // closed the form instead of pressing Enter.
         auto* g = static_cast<Fl_Group*>(w);
         for (int i = 0; i < g->children(); ++i)
-            if (auto* champ = dynamic_cast<Fl_Input_*>(g->child(i)); champ && champ->changed())
+            if (auto* champ = dynamic_cast<Fl_Input_*>(g->child(i)); champ && champ->changed()) {
+                // Cleared first: an alert from the callback takes the focus,
+                // and the field would run it again as it loses it.
+                champ->clear_changed();
                 champ->do_callback();
+            }
         w->hide();
         Fl::delete_widget(w);
     });

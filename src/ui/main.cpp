@@ -1,6 +1,5 @@
 #include <FL/Fl.H>
 #include <FL/Fl_File_Chooser.H>
-#include <FL/fl_ask.H>
 
 #include <chrono>
 #include <cstdint>
@@ -8,14 +7,13 @@
 #include <string>
 
 #include "aleatoire.h"
+#include "dialogues.h"
 #include "fenetre.h"
 #include "hooks.h"
 
 int main() {
-    // Messages may carry user text (paths, formulas): never use it as a format.
-    lie_alerte([](const std::string& m) { fl_alert("%s", m.c_str()); });
-    // "Non" is the first button, the one Escape gives.
-    lie_demander([](const std::string& q) { return fl_choice("%s", fl_no, fl_yes, nullptr, q.c_str()) == 1; });
+    lie_alerte(montre_alerte);
+    lie_demander(pose_question);
     lie_choisir_fichier([](const std::string& titre, const std::string& motif,
                            const std::string& initial) {
         const char* r = fl_file_chooser(titre.c_str(), motif.c_str(),

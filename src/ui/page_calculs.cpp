@@ -10,6 +10,7 @@
 #include <string>
 
 #include "bridge.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
@@ -63,11 +64,11 @@ void Fenetre::place_calcul(int i) {
     auto* bande = new Fl_Box(FL_FLAT_BOX, xbcocos + 16, y, 959, 25, nullptr);
     bande->color(206);
     new Fl_Box(xnumcoco, y, 20, 25, Alph[i]);
-    auto* nom = new Fl_Input(xnumcoco + 80, y, 150, 25, "nom");
+    auto* nom = new ChampPage<Fl_Input>(xnumcoco + 80, y, 150, 25, "nom");
     nom->value(c.nom.c_str());
     nom->callback(cb_inomcalc, donnee_carte(i));
     prend_sur_entree(nom);
-    auto* alg = new Fl_Input(xnumcoco + 300, y, 100, 25, "algèbre");
+    auto* alg = new ChampPage<Fl_Input>(xnumcoco + 300, y, 100, 25, "algèbre");
     alg->value(c.alg.c_str());
     alg->callback(cb_ialgcalc, donnee_carte(i));
     prend_sur_entree(alg);

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "bridge.h"
+#include "champ_page.h"
 #include "cartes.h"
 #include "condouv.h"
 #include "contraintes.h"
@@ -280,13 +281,13 @@ void Fenetre::ini_gcontr() {
     donneurs->size(donneurs->w(), hauteur_liste(donneurs, 100));
     gnum->end();
 
-    ialg = new Fl_Input(16, 409, 250, 30, "Contexte");
+    ialg = new ChampPage<Fl_Input>(16, 409, 250, 30, "Contexte");
     ialg->align(FL_ALIGN_TOP_LEFT);
     ialg->callback(cb_alg);
     prend_sur_entree(ialg);
 
     // Its long label starts at the column's edge, where it is read whole.
-    inbstat = new Fl_Int_Input(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
+    inbstat = new ChampPage<Fl_Int_Input>(16, 459, 100, 30, "Nombre de donnes pour calculs statistiques");
     inbstat->align(FL_ALIGN_TOP_LEFT);
     // The label must end before the lists on a 1366-pixel screen.
     inbstat->labelsize(12);

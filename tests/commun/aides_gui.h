@@ -129,7 +129,9 @@ inline void tape(Fl_Window* f, const char* texte) {
 inline void remplace_texte(Fl_Widget* champ, const char* texte) {
     clic_sur(champ);
     Fl_Window* f = champ->window();
-    touche(f, 'a', FL_CTRL, "\x01");
+    // Ctrl+A is the menu's "Afficher", even inside a field.
+    touche(f, FL_Home);
+    touche(f, FL_End, FL_SHIFT);
     touche(f, FL_BackSpace, 0, "\b");
     tape(f, texte);
 }
@@ -158,3 +160,4 @@ public:
 inline bool dans_fenetre(Fl_Window* f, int x, int y) {
     return x >= 0 && y >= 0 && x < f->w() && y < f->h();
 }
+

@@ -489,12 +489,22 @@ TEST_F(AffichageGui, OptionsFormSetsTheGeneratorOptions) {
     dds->do_callback();
     EXPECT_EQ(serie.nom, "Série & 100% _test_");
     EXPECT_EQ(nb_d, 12);
-    EXPECT_EQ(limite, -3);  // refused when a series is asked for, not here
+    EXPECT_EQ(limite, 29);  // refused where it is typed
     EXPECT_TRUE(odds);
     tape_puis_entree(nombre, "24");
     tape_puis_entree(lim, "20");
     EXPECT_EQ(nb_d, 24);
     EXPECT_EQ(limite, 20);
+    // Typed then Enter: an alert, and the field shows the value in force.
+    for (const auto& [c, t] : {std::pair{nombre, "-5"}, {nombre, "10001"}, {nombre, "4294967296"},
+                               {lim, "-1"}, {lim, "0"}, {lim, "40"}, {lim, ""}}) {
+        rec.alertes.clear();
+        remplace_texte(c, t);
+        touche(f, FL_Enter, 0, "\r");
+        EXPECT_EQ(rec.alertes, Alertes({c == lim ? "La limite doit être comprise entre 1 et 31"
+                                                 : "Le nombre de donnes doit être compris entre 1 et 10000"}));
+        EXPECT_STREQ(c->value(), c == lim ? "20" : "24") << t;
+    }
 }
 
 TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
@@ -522,7 +532,7 @@ TEST_F(AffichageGui, ConfigurationFormWritesTheFile) {
 
     // Below 1, above 1024, or no number at all: refused, the count in force
     // stays everywhere.
-    for (const char* refuse : {"0", "-4", "abc", "1025", "4294967296"}) {
+    for (const char* refuse : {"0", "-4", "abc", "1025", "4294967296", "4x", "2e3"}) {
         rec.alertes.clear();
         thr->value(refuse);
         thr->do_callback();

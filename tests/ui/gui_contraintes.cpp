@@ -509,6 +509,35 @@ TEST_F(ContraintesGui, TheStatisticsCountWhatWasTyped) {
                                     "les valeurs de ses conditions ; aucune donne tirée"}));
 }
 
+// Keys pressed inside a field, its text selected: a key the menu shows runs
+// its entry, the field taken first; Ctrl+V stays the field's; no control
+// character gets in, typed or pasted.
+TEST_F(ContraintesGui, KeysPressedInsideAField) {
+    // No results yet: the distribution page's inputs are its bounds.
+    const auto borne = [&] { return widgets<Fl_Input>(fen->gdistribution).at(1); };
+    // The field's page, the field, what it gives once "07" is taken.
+    const std::tuple<const char*, std::function<Fl_Input*()>, std::function<std::string()>, const char*> champs[] = {
+        {"&Contraintes/&Montrer", [&] { return champ_calcul(0, "algèbre"); }, [] { return contr.calculs[0].alg; }, "07"},
+        {"&Contraintes/&Montrer", [&] { return fen->inbstat; }, [] { return std::to_string(nbstat); }, "7"},
+        {"&Probabilités/Distribution", borne, [&] { return std::string(borne()->value()); }, " 7"}};
+    const std::tuple<int, const char*, const char*> cles[] = {{'m', "\r", "&Contraintes/&Montrer"},
+        {'a', "\x01", "&Générateur/&Afficher"}, {'c', "\x03", "&Contraintes/&Choisir"}, {'v', "\x16", nullptr}};
+    for (const auto& [page, champ, pris, attendu] : champs)
+        for (const auto& [cle, texte, entree] : cles) {
+            contr.calculs = {Calcul{"x", "a !", false}};
+            nbstat = 100;
+            choisit(page);
+            remplace_texte(champ(), "07");
+            touche(fen.get(), FL_Home, FL_SHIFT);
+            Fl::copy("\r07\n", 4, 1);
+            fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
+            touche(fen.get(), cle, FL_CTRL, texte);
+            EXPECT_EQ(fen->menu->mvalue(), entree ? fen->menu->find_item(entree) : nullptr) << page << cle;
+            if (!entree) touche(fen.get(), FL_Enter, 0, "\r");
+            EXPECT_EQ(pris(), attendu) << page << cle;
+        }
+}
+
 // "Enregistrer" replaces the set's own file at once, asks before replacing
 // any other, and never replaces a file without write permission.
 TEST_F(ContraintesGui, SavingOverAFileAsksOrRefuses) {

@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "aides.h"
+#include "aides_gui.h"
 #include "condouv.h"
+#include "dialogues.h"
 #include "fenetre.h"
 #include "gen.h"
 
@@ -351,6 +353,37 @@ TEST_F(FenetreGui, ClosingByTheFrameDoesNotWriteAndEscapeDoesNotClose) {
     EXPECT_TRUE(fen->shown());
     EXPECT_EQ(lit_fichier("contraintes/perso"), "ancien\n");
     EXPECT_TRUE(rec.alertes.empty());
+}
+
+// In the program's own window, Enter and Escape answer "Non" to the
+// questions that replace or lose something: the file stays, the program runs.
+TEST_F(FenetreGui, QuestionsAnswerNonToEnterAndEscape) {
+    int reponse = 0;
+    std::vector<std::string> vues;
+    const FnDemander avant = lie_demander([&](const std::string& q) {
+        vues.push_back(q);
+        // The user answers once the window is up: a key (Enter, Escape) or, with 0, a click on "Oui".
+        Fl::add_timeout(0.01, [](void* r) {
+            const int cle = *static_cast<int*>(r);
+            if (cle) ::touche(Fl::modal(), cle, 0, cle == FL_Enter ? "\r" : "\x1b");
+            else clic_sur(par_label<Fl_Button>(Fl::modal(), "Oui"));
+        }, &reponse);
+        return pose_question(q);
+    });
+    // The file saved over (none: quit without "contraintes"), the answer.
+    const std::pair<const char*, int> cas[] = {{"autre", FL_Enter}, {"autre", FL_Escape}, {"dralen.ini", FL_Enter},
+        {"dralen.ini", FL_Escape}, {nullptr, FL_Enter}, {nullptr, FL_Escape}, {"autre", 0}};
+    for (const auto& [fichier, cle] : cas) {
+        const std::string f = fichier ? fichier : "contraintes/perso";
+        if (fichier) ecrit_fichier(f, "ancien\n");
+        ReponsesChoix choix({f});
+        vues.clear();
+        reponse = cle;
+        touche(fichier ? 'e' : 'q', FL_CTRL, fichier ? "\x05" : "\x11");
+        EXPECT_NE(vues.at(0).find(fichier ? f : "Quitter sans enregistrer ?"), std::string::npos);
+        EXPECT_TRUE(fichier ? (lit_fichier(f) == "ancien\n") == (cle != 0) : fen->shown()) << f;
+    }
+    lie_demander(avant);
 }
 
 // --- clearing the client area -----------------------------------------------------
