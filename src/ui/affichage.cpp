@@ -209,7 +209,7 @@ void Fenetre::affiche() {
         }
         const int secondes = static_cast<int>(std::time(nullptr) - t0);
         const double cpu = static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC;
-        auto* pied = new Fl_Output(x0, 38 + static_cast<int>((n + 2) / 3) * (rh + 16), 500, 25);
+        auto* pied = new SortiePage(x0, 38 + static_cast<int>((n + 2) / 3) * (rh + 16), 500, 25);
         pied->value(texte_pied(tries, n, secondes, cpu).c_str());
         nouveau->end();
     } catch (const std::bad_alloc&) {

@@ -6,6 +6,7 @@
 
 #include <FL/Enumerations.H>
 #include <FL/Fl.H>
+#include <FL/Fl_Output.H>
 
 #include <string>
 
@@ -91,3 +92,7 @@ private:
         return r;
     }
 };
+
+// The read-only texts of the pages take the focus when clicked, so that they
+// can be selected and copied; the menu's keys still reach the menu from them.
+using SortiePage = ChampPage<Fl_Output>;

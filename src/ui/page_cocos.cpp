@@ -14,6 +14,7 @@
 #include <string>
 
 #include "bridge.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "contraintes.h"
 #include "edition_cocos.h"
@@ -344,7 +345,7 @@ void Fenetre::modif_coco(int n) {
     begin();
     gmodif = new Fl_Group(10, 30, 1400, 700);
 
-    auto* titre = new Fl_Output(xddd, 80, 450, 40);
+    auto* titre = new SortiePage(xddd, 80, 450, 40);
     titre->box(FL_NO_BOX);
     titre->textfont(FL_HELVETICA_BOLD);
     titre->textsize(30);

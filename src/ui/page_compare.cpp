@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bridge.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "fenetre.h"
 #include "gen.h"
@@ -112,7 +113,7 @@ PageComparaison::PageComparaison(Fenetre* fenetre, int x, int y, int w, int h)
     const int n = nb_contrats;
     titre = new Titrepage("Comparaison des contrats", 100, y_titre, xm - 200);
 
-    nom = new Fl_Output(16, 150, 200, 30, "Nom des contraintes");
+    nom = new SortiePage(16, 150, 200, 30, "Nom des contraintes");
     nom->align(FL_ALIGN_TOP_LEFT);
     nom->color(coul_fenetre_contr);
     nom->clear_visible_focus();
@@ -377,7 +378,7 @@ void Fenetre::comparer(bool avec_resultats, std::int64_t tirages, int secondes) 
             }
             char texte[64];
             std::snprintf(texte, sizeof texte, "%f %%", rep[k]);
-            auto* o = new Fl_Output(xc + (lc - 180) / 2, 240, 180, 40);
+            auto* o = new SortiePage(xc + (lc - 180) / 2, 240, 180, 40);
             o->box(FL_NO_BOX);
             o->textsize(20);
             o->textcolor(88);
@@ -394,7 +395,7 @@ void Fenetre::comparer(bool avec_resultats, std::int64_t tirages, int secondes) 
         std::snprintf(texte, sizeof texte, "%lld tirages, %lld donnes analysées en %d'%d''",
                       static_cast<long long>(tirages),
                       static_cast<long long>(bilan_stat.analysees), secondes / 60, secondes % 60);
-        auto* bas = new Fl_Output(xr + (largeur_res - 350) / 2, 300, 350, 25);
+        auto* bas = new SortiePage(xr + (largeur_res - 350) / 2, 300, 350, 25);
         bas->box(FL_NO_BOX);
         bas->value(texte);
         bas->clear_visible_focus();

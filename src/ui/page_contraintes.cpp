@@ -21,8 +21,8 @@
 #include <utility>
 
 #include "bridge.h"
-#include "champ_page.h"
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "contraintes.h"
 #include "edition_cocos.h"
@@ -247,7 +247,7 @@ void Fenetre::ini_gcontr() {
     montrer_fixees(xbcocos, 50, Boite_Jeu::cb_carte, contr.cfixees, nullptr);
     gmains->end();
 
-    input_contr = new Fl_Output(16, 70, 250, 30, "Nom des contraintes");
+    input_contr = new SortiePage(16, 70, 250, 30, "Nom des contraintes");
     input_contr->align(FL_ALIGN_TOP_LEFT);
     input_contr->color(coul_fenetre_contr);
     input_contr->value(contr.nom.c_str());

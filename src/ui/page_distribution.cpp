@@ -137,7 +137,7 @@ void Fenetre::distribution(double pA, double pAB) {
         auto* cadre = new BoiteChamp(xr, y_evenements, lr, 150, "Résultats");
         cadre->color(coul_fenetre_contr);
         auto champ = [&](int k, const char* label, const std::string& valeur) {
-            auto* o = new Fl_Output(xr + 250, y_evenements + 28 + 38 * k, 150, 30, label);
+            auto* o = new SortiePage(xr + 250, y_evenements + 28 + 38 * k, 150, 30, label);
             o->labelsize(15);
             o->textsize(15);
             o->value(valeur.c_str());

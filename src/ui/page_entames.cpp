@@ -207,7 +207,7 @@ Fl_Box* titre_resultats(int w, const char* texte) {
 }
 
 Fl_Output* ligne_sortie(int x, int y, int w, const std::string& texte) {
-    auto* o = new Fl_Output(x, y, w, 20);
+    auto* o = new SortiePage(x, y, w, 20);
     o->box(FL_NO_BOX);
     o->value(texte.c_str());
     o->clear_visible_focus();
@@ -405,7 +405,7 @@ void Fenetre::entames() {
     affiche_aide->textsize(13);
     affiche_aide->buffer(texte_aide);
 
-    auto* nom = new Fl_Output(16, 150, 200, 30, "Nom des contraintes");
+    auto* nom = new SortiePage(16, 150, 200, 30, "Nom des contraintes");
     nom->align(FL_ALIGN_TOP_LEFT);
     nom->value(contr.nom.c_str());
 

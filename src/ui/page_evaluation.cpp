@@ -14,6 +14,7 @@
 
 #include "bridge.h"
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "entrees_stat.h"
 #include "evaluation.h"
@@ -55,7 +56,7 @@ int largeur_texte(const char* texte, Fl_Font police = FL_HELVETICA, int taille =
 }
 
 Fl_Output* sortie(int x, int y, int w, const char* label) {
-    auto* o = new Fl_Output(x + largeur_texte(label), y, w, 25, label);
+    auto* o = new SortiePage(x + largeur_texte(label), y, w, 25, label);
     o->clear_visible_focus();
     o->hide();
     return o;

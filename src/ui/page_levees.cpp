@@ -12,6 +12,7 @@
 
 #include "bridge.h"
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "entrees_stat.h"
 #include "fenetre.h"
@@ -255,7 +256,7 @@ void Fenetre::stats_levees() {
     auto* cadre = new Fl_Box(xb, 150, 891, 46);
     cadre->box(FL_UP_BOX);
     cadre->color(coul_fenetre_contr);
-    auto* nom = new Fl_Output(xb + 20 + largeur_texte("Contraintes : ", FL_HELVETICA_ITALIC, 14),
+    auto* nom = new SortiePage(xb + 20 + largeur_texte("Contraintes : ", FL_HELVETICA_ITALIC, 14),
                               160, 600, 26, "Contraintes :");
     nom->labelfont(FL_HELVETICA_ITALIC);
     nom->value(contr.nom.c_str());
@@ -350,7 +351,7 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
         auto* cadre = new Fl_Box(xk, 195, 4 * cw + 4, 545);
         cadre->box(FL_ENGRAVED_BOX);
         cadre->color(coul_fenetre_contr);
-        auto* titre_k = new Fl_Output(xk + 2, 200, 4 * cw, 30);
+        auto* titre_k = new SortiePage(xk + 2, 200, 4 * cw, 30);
         titre_k->box(FL_NO_BOX);
         titre_k->textfont(FL_HELVETICA_BOLD);
         titre_k->textsize(20);
@@ -377,7 +378,7 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
                 tab->data[t][3] = esperance_tronquee(g, t - 6, c, true, contre);
             }
         }
-        auto* moy = new Fl_Output(xk + 4 + largeur_texte("Moyenne : ", FL_HELVETICA, 14), 703, 70,
+        auto* moy = new SortiePage(xk + 4 + largeur_texte("Moyenne : ", FL_HELVETICA, 14), 703, 70,
                                   25, "Moyenne : ");
         moy->value(dstring(moyenne, 4).c_str());
         moy->clear_visible_focus();
@@ -386,7 +387,7 @@ void Fenetre::res_levees(std::vector<bool>& choisies) {
     std::snprintf(pied, sizeof pied, "%lld tirages, %lld donnes analysées en %d'%d''",
                   static_cast<long long>(tirages), static_cast<long long>(bilan_stat.analysees),
                   secondes / 60, secondes % 60);
-    auto* bas = new Fl_Output(x0 + (W - 400) / 2, 755, 400, 25);
+    auto* bas = new SortiePage(x0 + (W - 400) / 2, 755, 400, 25);
     bas->box(FL_NO_BOX);
     bas->value(pied);
     bas->clear_visible_focus();

@@ -14,6 +14,7 @@
 
 #include "bridge.h"
 #include "cartes.h"
+#include "champ_page.h"
 #include "condouv.h"
 #include "edition_cocos.h"
 #include "fenetre.h"
@@ -81,7 +82,7 @@ int largeur(const char* texte, Fl_Font police, int taille) {
 }
 
 Fl_Output* sortie(int x, int y, int w, int h, const char* label = nullptr) {
-    auto* o = new Fl_Output(x, y, w, h, label);
+    auto* o = new SortiePage(x, y, w, h, label);
     o->box(FL_NO_BOX);
     o->clear_visible_focus();
     o->textsize(16);
@@ -244,7 +245,7 @@ void place_resultats() {
     for (std::size_t k = 0; k < pap.rpap.size(); ++k) {
         const int y = y_mains + 45 + pas * static_cast<int>(k);
         new BoiteCarte(page.xres + 4, y, 70, 26, pap.rpap[k]);
-        auto* o = new Fl_Output(page.xres + 76, y, 100, 26);
+        auto* o = new SortiePage(page.xres + 76, y, 100, 26);
         o->box(FL_NO_BOX);
         o->textsize(18);
         o->textcolor(136);

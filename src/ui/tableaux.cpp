@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "champ_page.h"
 #include "fenetre.h"
 #include "listes.h"
 
@@ -31,7 +32,7 @@ Boite_Main::Boite_Main(int x, int y, int w, int h, const char* deal, char seat)
     for (int k = 0; k < 4; ++k) {
         const int yk = y + 6 + 23 * k;
         new Symb_Couleur(x + 3, yk, k);
-        auto* o = new Fl_Output(x + 23, yk, w - 26, 20);
+        auto* o = new SortiePage(x + 23, yk, w - 26, 20);
         o->box(FL_NO_BOX);
         o->value(l[k].c_str());
         // Nothing to type into: keyboard focus would only show a cursor.
@@ -70,7 +71,7 @@ Centre::Centre(int x, int y, int w, int board) : Fl_Box(x, y, w, w) {
         b->color(c[j].couleur);
     }
     const std::string n = texte_numero(board);
-    auto* o = new Fl_Output(0, 0, 0, 0);
+    auto* o = new SortiePage(0, 0, 0, 0);
     o->box(FL_NO_BOX);
     fl_font(o->textfont(), o->textsize());
     const int tw = largeur(n);

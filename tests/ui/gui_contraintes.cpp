@@ -536,6 +536,12 @@ TEST_F(ContraintesGui, KeysPressedInsideAField) {
             if (!entree) touche(fen.get(), FL_Enter, 0, "\r");
             EXPECT_EQ(pris(), attendu) << page << cle;
         }
+    // A read-only text takes the focus when clicked: the menu's keys still work from it.
+    choisit("&Contraintes/&Montrer");
+    clic_sur(fen->input_contr);
+    fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
+    touche(fen.get(), 'a', FL_CTRL, "\x01");
+    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Générateur/&Afficher"));
 }
 
 // "Enregistrer" replaces the set's own file at once, asks before replacing
