@@ -567,7 +567,9 @@ TEST_F(ContraintesGui, SavingOverAFileAsksOrRefuses) {
         const std::string avant = lit_fichier(c.chemin);
         choisit("&Contraintes/&Enregistrer");
         ASSERT_EQ(reponses.questions.size(), c.question ? 1u : 0u) << c.chemin;
-        if (c.question) EXPECT_NE(reponses.questions[0].find(c.chemin), std::string::npos);
+        if (c.question) {
+            EXPECT_NE(reponses.questions[0].find(c.chemin), std::string::npos);
+        }
         EXPECT_EQ(rec.alertes.size(), c.alerte ? 1u : 0u) << c.chemin;
         EXPECT_EQ(lit_fichier(c.chemin), c.remplace ? texte_contraintes(contr, c.chemin) : avant);
     }
