@@ -1,7 +1,8 @@
 // The text inputs of the program, on the pages and in the forms. Enter or
 // leaving the field takes what is typed, once; the keys the menu shows reach
 // the menu from inside the field; no control character gets in; Enter with
-// Ctrl (or Alt, Meta) reaches the page's compute button.
+// Ctrl (or Alt, Meta) reaches the page's compute button. The other widgets
+// of a page that take the keyboard let the menu's keys through too.
 #pragma once
 
 #include <FL/Enumerations.H>
@@ -96,3 +97,17 @@ private:
 // The read-only texts of the pages take the focus when clicked, so that they
 // can be selected and copied; the menu's keys still reach the menu from them.
 using SortiePage = ChampPage<Fl_Output>;
+
+// Any other widget of a page that takes the keyboard: the toolkit's text
+// display takes Ctrl+A and Ctrl+C for itself once it has the focus, from a
+// click or from the window when an alert closes. Returned unused, the
+// menu's keys go on to the menu.
+template <class Base>
+class LaisseMenu : public Base {
+public:
+    using Base::Base;
+    int handle(int event) override {
+        if (event == FL_KEYBOARD && touche_du_menu()) return 0;
+        return Base::handle(event);
+    }
+};

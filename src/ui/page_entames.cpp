@@ -399,7 +399,7 @@ void Fenetre::entames() {
         texte_aide = new Fl_Text_Buffer();
         texte_aide->text(aide);
     }
-    auto* affiche_aide = new Fl_Text_Display(X, 150, largeur_page, 70);
+    auto* affiche_aide = new LaisseMenu<Fl_Text_Display>(X, 150, largeur_page, 70);
     affiche_aide->box(FL_UP_BOX);
     affiche_aide->color(coul_fenetre_contr);
     affiche_aide->textsize(13);

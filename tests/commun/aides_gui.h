@@ -6,14 +6,19 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Select_Browser.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Widget.H>
+#include <FL/Fl_Window.H>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "dialogues.h"
 #include "fenetre.h"
+#include "hooks.h"
 
 // Every widget of kind T inside g (g included), depth first, in child order.
 template <class T>
@@ -144,6 +149,53 @@ inline void molette(Fl_Window* f, int x, int y, int dy) {
     Fl::handle(FL_MOUSEWHEEL, f);
     Fl::check();
 }
+
+// While it lives, alerts and questions open the program's own windows, and
+// each is answered as a user does once it is up: the pointer on its first
+// button, the key cle is pressed (texte: what it types) or, with cle 0, the
+// button labelled bouton is clicked. Each window answered is noted.
+class RepondDialogues {
+public:
+    RepondDialogues(int cle, const char* texte, const char* bouton = nullptr)
+        : cle_(cle), texte_(texte), bouton_(bouton), alerte_(lie_alerte(montre_alerte)),
+          demander_(lie_demander(pose_question)) {
+        Fl::add_timeout(0.0, repond, this);
+    }
+    ~RepondDialogues() {
+        Fl::remove_timeout(repond, this);
+        lie_alerte(alerte_);
+        lie_demander(demander_);
+    }
+    RepondDialogues(const RepondDialogues&) = delete;
+    RepondDialogues& operator=(const RepondDialogues&) = delete;
+
+    struct Vu {
+        std::string texte;
+        std::vector<std::string> boutons;
+        int largeur, droite;  // the window's width and right edge on the screen
+    };
+    std::vector<Vu> vus;
+
+private:
+    static void repond(void* p) {
+        auto* r = static_cast<RepondDialogues*>(p);
+        if (Fl_Window* d = Fl::modal(); d && d->shown()) {
+            const std::vector<Fl_Button*> b = widgets<Fl_Button>(d);
+            Vu v{d->child(1)->label(), {}, d->w(), d->x() + d->w()};
+            for (Fl_Button* x : b) v.boutons.push_back(x->label());
+            r->vus.push_back(v);
+            survole(d, b.at(0)->x() + b[0]->w() / 2, b[0]->y() + b[0]->h() / 2);
+            if (r->bouton_) clic_sur(par_label<Fl_Button>(d, r->bouton_));
+            else touche(d, r->cle_, 0, r->texte_);
+        }
+        Fl::repeat_timeout(0.02, repond, p);
+    }
+    int cle_;
+    const char* texte_;
+    const char* bouton_;
+    FnAlerte alerte_;
+    FnDemander demander_;
+};
 
 // The layout of a screen of largeur × hauteur pixels, as the program computes
 // it at start on such a screen, for the life of the object; the main window

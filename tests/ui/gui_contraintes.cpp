@@ -536,12 +536,28 @@ TEST_F(ContraintesGui, KeysPressedInsideAField) {
             if (!entree) touche(fen.get(), FL_Enter, 0, "\r");
             EXPECT_EQ(pris(), attendu) << page << cle;
         }
-    // A read-only text takes the focus when clicked: the menu's keys still work from it.
-    choisit("&Contraintes/&Montrer");
-    clic_sur(fen->input_contr);
-    fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
-    touche(fen.get(), 'a', FL_CTRL, "\x01");
-    EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item("&Générateur/&Afficher"));
+    // A read-only text and the lead page's help take the keyboard when
+    // clicked, the help also from an alert closed with the mouse: the menu's
+    // keys still work from them.
+    std::size_t alertes = 0;
+    const auto calcule = [&] {
+        RepondDialogues fermer(0, "", "Fermer");
+        clic_sur(par_label<Fl_Button>(fen->gentames, "Calculer"));
+        alertes = fermer.vus.size();
+    };
+    const std::tuple<const char*, std::function<void()>, int, const char*, const char*> textes[] = {
+        {"&Contraintes/&Montrer", [&] { clic_sur(fen->input_contr); }, 'a', "\x01", "&Générateur/&Afficher"},
+        {"&Statistiques/&Meilleure carte", [&] { clic_sur(widgets<Fl_Text_Display>(fen->gentames).at(0)); }, 'a',
+         "\x01", "&Générateur/&Afficher"},
+        {"&Statistiques/&Meilleure carte", calcule, 'c', "\x03", "&Contraintes/&Choisir"}};
+    for (const auto& [page, prend, cle, texte, entree] : textes) {
+        choisit(page);
+        prend();
+        fen->menu->value(static_cast<const Fl_Menu_Item*>(nullptr));
+        touche(fen.get(), cle, FL_CTRL, texte);
+        EXPECT_EQ(fen->menu->mvalue(), fen->menu->find_item(entree)) << page << cle;
+    }
+    EXPECT_EQ(alertes, 1u);
 }
 
 // "Enregistrer" replaces the set's own file at once, asks before replacing
