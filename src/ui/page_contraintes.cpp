@@ -199,6 +199,8 @@ void cb_alg(Fl_Widget* w, void*) {
         return;
     }
     contr.con = f;
+    // "Non" says there is no context: its letters name no condition, rightly.
+    if (sans_contexte(f)) return;
     const std::string lettres =
         alerte_lettres_inexistantes(f, contr.cocos.size(), contr.calculs.size());
     if (!lettres.empty()) alerte(lettres);

@@ -212,7 +212,7 @@ TEST_F(ContraintesGui, ContextLettersThatNameNoConditionAreReported) {
     choisit("&Contraintes/&Montrer");
     const std::pair<const char*, const char*> cas[] = {
         {"ab&", ""}, {"ab&z", "Coco inexistante : z"}, {"a b ! &", ""}, {"a{b}~", "Coco inexistante : {, }, ~"},
-        {"é a", ""}, {"a&b", nullptr}, {"!A", nullptr}, {"", ""}, {"abc&|", "Coco inexistante : c"}};
+        {"é a", ""}, {"a&b", nullptr}, {"!A", nullptr}, {"", ""}, {"abc&|", "Coco inexistante : c"}, {"Non", ""}};
     for (const auto& [texte, avertit] : cas) {
         rec.alertes.clear();
         const std::string avant = contr.con;
