@@ -117,27 +117,19 @@ std::int64_t tire(const Contraintes& modele, int board, int n, std::uint64_t bud
     {
         const int w = omp_get_thread_num();
         Flux f = flux[static_cast<std::size_t>(w)];
-        std::uint64_t essais = 0;
-        std::uint64_t reste = 0;  // draws claimed and not made yet
+        std::uint64_t essais = 0;  // draws made
         std::int64_t miennes = 0;
         char deal[52];
-        while (partage.prend_item(reste)) {
-            bool pris = false;
-            while (!pris) {
-                if (reste == 0 && (reste = partage.reclame()) == 0) break;
-                --reste;
-                ++essais;
-                creedonne(deal, modele.cfixees, modele, f);
-                if (journal) ecrit_debug("liste  : " + std::string(deal, 52));
-                pris = cond_ouvs(deal, modele, board);
-            }
-            // The budget is all handed out: the item went back to a worker
-            // that still holds draws, and this one stops.
-            if (!pris) break;
+        partage.travaille([&] {
+            ++essais;
+            creedonne(deal, modele.cfixees, modele, f);
+            if (journal) ecrit_debug("liste  : " + std::string(deal, 52));
+            if (!cond_ouvs(deal, modele, board)) return false;
             if (journal) ecrit_debug("cond_ouvs " + std::to_string(essais));
             ++miennes;
             traite(deal, w);
-        }
+            return true;
+        });
         total.fetch_add(essais, std::memory_order_relaxed);
         gardees.fetch_add(miennes, std::memory_order_relaxed);
     }

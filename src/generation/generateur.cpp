@@ -465,7 +465,7 @@ bool PartageEssais::prend_item(std::uint64_t reste) {
 
 std::uint64_t PartageEssais::reclame() {
     std::lock_guard<std::mutex> l(verrou_);
-    if (restant_ == 0) {
+    if (restant_ == 0 || arrete_) {
         ++rendus_;
         return 0;
     }
@@ -562,50 +562,41 @@ std::vector<std::string> boucle_serie(int n, Contraintes& c, int limite, std::in
         const int w = omp_get_thread_num();
         Flux f = flux[static_cast<std::size_t>(w)];
         Acceptees mien;
-        std::uint64_t essais = 0;
-        std::uint64_t reste = 0;  // tries claimed and not made yet
         char deal[52];
-        while (partage.prend_item(reste)) {
-            bool garde = false;
-            while (!garde) {
-                if (reste == 0 && (reste = partage.reclame()) == 0) break;
-                --reste;
-                ++essais;
-                int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
-                if (propre) {
-                    if (!essai(deal, serie, k, f)) continue;
-                } else {
-                    creedonne(deal, serie, f);
-                    if (!test(deal, k, ctx)) continue;
-                }
-                std::int64_t r;
-                if (par_numero) {
-                    // Another worker may have taken board k meanwhile: the
-                    // deal is then tested again at the board it would get,
-                    // and dropped if it fails there.
-                    bool pris = false;
-                    while (!(pris = numero.compare_exchange_strong(k, k + pas,
-                                                                   std::memory_order_acq_rel)))
-                        if (!test(deal, k, ctx)) break;
-                    if (!pris) continue;
-                    r = (k - premier) / pas;
-                } else {
-                    r = rang.fetch_add(1, std::memory_order_relaxed);
-                }
-                try {
-                    mien.rangs.push_back(r);
-                    mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
-                } catch (const std::bad_alloc&) {
-                    manque.store(true, std::memory_order_relaxed);
-                    partage.arrete();
-                    break;
-                }
-                garde = true;
+        // One try; true when it gives the worker's item its deal.
+        const std::uint64_t essais = partage.travaille([&] {
+            int k = selon_numero ? numero.load(std::memory_order_acquire) : premier;
+            if (propre) {
+                if (!essai(deal, serie, k, f)) return false;
+            } else {
+                creedonne(deal, serie, f);
+                if (!test(deal, k, ctx)) return false;
             }
-            // The budget is all handed out: the item went back to a worker
-            // that still holds tries, and this one stops.
-            if (!garde) break;
-        }
+            std::int64_t r;
+            if (par_numero) {
+                // Another worker may have taken board k meanwhile: the
+                // deal is then tested again at the board it would get,
+                // and dropped if it fails there.
+                bool pris = false;
+                while (!(pris = numero.compare_exchange_strong(k, k + pas,
+                                                               std::memory_order_acq_rel)))
+                    if (!test(deal, k, ctx)) break;
+                if (!pris) return false;
+                r = (k - premier) / pas;
+            } else {
+                r = rang.fetch_add(1, std::memory_order_relaxed);
+            }
+            try {
+                mien.rangs.push_back(r);
+                mien.donnes.insert(mien.donnes.end(), deal, deal + 52);
+            } catch (const std::bad_alloc&) {
+                // Every worker stops: this one now, the others at their
+                // next claim of tries.
+                manque.store(true, std::memory_order_relaxed);
+                partage.arrete();
+            }
+            return true;
+        });
         total.fetch_add(essais, std::memory_order_relaxed);
 
         // The deals in the order they were accepted, by rank; each worker

@@ -158,16 +158,40 @@ std::vector<std::string> boucle_avec(int n, Contraintes& c, int limite, std::int
 class PartageEssais {
 public:
     PartageEssais(std::int64_t items, std::uint64_t budget, int equipe);
+
+    // The work of one worker: it takes items while any is left and, for
+    // each, calls essai() once a try until one returns true (the item is
+    // done). It stops when no item is left, or when the budget is all
+    // handed out (the item it holds then goes back). Returns the tries it
+    // made. An essai that calls arrete() and returns true ends the worker.
+    template <class Essai>
+    std::uint64_t travaille(Essai&& essai) {
+        std::uint64_t reste = 0;  // tries claimed and not made yet
+        std::uint64_t faits = 0;
+        while (prend_item(reste)) {
+            bool fait = false;
+            while (!fait) {
+                if (reste == 0 && (reste = reclame()) == 0) return faits;
+                --reste;
+                ++faits;
+                fait = essai();
+            }
+        }
+        return faits;
+    }
+    // Hands out no further item nor try (a worker failed): the others stop
+    // once they have made the tries they hold.
+    void arrete();
+
+private:
     // Takes an item for a worker that holds `reste` unused tries; when none
     // is left, takes those tries back and returns false: the worker stops.
     bool prend_item(std::uint64_t reste);
     // A block of tries for the item the worker holds, or 0 when the budget
-    // is all handed out: the item is then given back and the worker stops.
+    // is all handed out or the run stopped: the item is then given back and
+    // the worker stops.
     std::uint64_t reclame();
-    // Hands out no further item (a worker failed).
-    void arrete();
 
-private:
     // The item counter is taken once per item, the lock once per block:
     // each on a cache line of its own.
     alignas(64) std::atomic<std::int64_t> prochain_{0};

@@ -576,6 +576,16 @@ TEST_F(Generateur, AnImpossibleSetSpendsTheWorkersBudgets) {
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
 }
 
+// When a worker fails, the others make the tries they hold and claim no
+// more: the failure is reported without the rest of the budget drawn.
+TEST(PartageEssais, NoTriesAreHandedOutOnceAWorkerFailed) {
+    PartageEssais p(1, std::uint64_t{1} << 20, 1);
+    EXPECT_LT(p.travaille([&] {
+        p.arrete();  // as another worker does meanwhile
+        return false;
+    }), std::uint64_t{1} << 20);
+}
+
 TEST_F(Generateur, ASetWithAConditionWithoutKindIsRefusedBeforeAnyTry) {
     // Whatever the context: the user left a condition open, and drawing
     // would spend the budget on a set that is not the one meant.
