@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_Item.H>
-#include <FL/fl_ask.H>
 
 #include <unistd.h>
 
@@ -16,7 +15,6 @@
 #include "aides.h"
 #include "aides_gui.h"
 #include "condouv.h"
-#include "dialogues.h"
 #include "fenetre.h"
 #include "gen.h"
 
@@ -355,35 +353,46 @@ TEST_F(FenetreGui, ClosingByTheFrameDoesNotWriteAndEscapeDoesNotClose) {
     EXPECT_TRUE(rec.alertes.empty());
 }
 
-// In the program's own window, Enter and Escape answer "Non" to the
-// questions that replace or lose something: the file stays, the program runs.
-TEST_F(FenetreGui, QuestionsAnswerNonToEnterAndEscape) {
-    int reponse = 0;
-    std::vector<std::string> vues;
-    const FnDemander avant = lie_demander([&](const std::string& q) {
-        vues.push_back(q);
-        // The user answers once the window is up: a key (Enter, Escape) or, with 0, a click on "Oui".
-        Fl::add_timeout(0.01, [](void* r) {
-            const int cle = *static_cast<int*>(r);
-            if (cle) ::touche(Fl::modal(), cle, 0, cle == FL_Enter ? "\r" : "\x1b");
-            else clic_sur(par_label<Fl_Button>(Fl::modal(), "Oui"));
-        }, &reponse);
-        return pose_question(q);
-    });
-    // The file saved over (none: quit without "contraintes"), the answer.
-    const std::pair<const char*, int> cas[] = {{"autre", FL_Enter}, {"autre", FL_Escape}, {"dralen.ini", FL_Enter},
-        {"dralen.ini", FL_Escape}, {nullptr, FL_Enter}, {nullptr, FL_Escape}, {"autre", 0}};
-    for (const auto& [fichier, cle] : cas) {
-        const std::string f = fichier ? fichier : "contraintes/perso";
-        if (fichier) ecrit_fichier(f, "ancien\n");
+// The program's own windows, in French: Enter and Escape answer "Non" to
+// the questions that replace or lose something (the file stays, the program
+// runs), a click on "Oui" replaces; a field's refusal shows once, whether
+// Enter or leaving the field takes it, in a window that fits a 1366-pixel screen.
+TEST_F(FenetreGui, DialogsAnswerNonToEnterAndEscapeAndFitTheScreen) {
+    // The file saved over (none: quit without "contraintes"; a formula: typed
+    // in the context field, then Enter or a click beside it), the answer (a
+    // key, or 0 for a click).
+    struct Cas {
+        const char* fichier;
+        int cle;
+        const char* texte;
+    } const cas[] = {{"autre", FL_Enter, "\r"},      {"autre", FL_Escape, "\x1b"}, {"dralen.ini", FL_Enter, "\r"},
+                     {"dralen.ini", FL_Escape, "\x1b"}, {nullptr, FL_Enter, "\r"},   {nullptr, FL_Escape, "\x1b"},
+                     {"autre", 0, ""},              {"ab&&", FL_Enter, "\r"},    {"ab&&", 0, ""}};
+    for (const Cas& c : cas) {
+        const bool formule = c.fichier && std::strcmp(c.fichier, "ab&&") == 0;
+        const std::string f = c.fichier && !formule ? c.fichier : "contraintes/perso";
+        if (!formule && c.fichier) ecrit_fichier(f, "ancien\n");
         ReponsesChoix choix({f});
-        vues.clear();
-        reponse = cle;
-        touche(fichier ? 'e' : 'q', FL_CTRL, fichier ? "\x05" : "\x11");
-        EXPECT_NE(vues.at(0).find(fichier ? f : "Quitter sans enregistrer ?"), std::string::npos);
-        EXPECT_TRUE(fichier ? (lit_fichier(f) == "ancien\n") == (cle != 0) : fen->shown()) << f;
+        RepondDialogues reponse(c.cle, c.texte, c.cle ? nullptr : formule ? "Fermer" : "Oui");
+        if (formule) {
+            choisit("&Contraintes/&Montrer");
+            remplace_texte(fen->ialg, c.fichier);
+            if (c.cle) ::touche(fen.get(), FL_Enter, 0, "\r");
+            else clic_sur(fen->inbstat);
+        } else {
+            touche(c.fichier ? 'e' : 'q', FL_CTRL, c.fichier ? "\x05" : "\x11");
+        }
+        // Quitting alerts first that the set could not be written.
+        ASSERT_EQ(reponse.vus.size(), c.fichier ? 1u : 2u) << f;
+        const RepondDialogues::Vu& vu = reponse.vus.back();
+        EXPECT_NE(vu.texte.find(formule ? "« & » en position 4" : c.fichier ? f : "Quitter sans enregistrer ?"),
+                  std::string::npos) << vu.texte;
+        EXPECT_EQ(vu.boutons, formule ? Alertes{"Fermer"} : Alertes({"Non", "Oui"}));
+        EXPECT_LE(vu.largeur, 1366);
+        EXPECT_LE(vu.droite, Fl::w());
+        if (formule) EXPECT_EQ(contr.con, "");
+        else EXPECT_TRUE(c.fichier ? (lit_fichier(f) == "ancien\n") == (c.cle != 0) : fen->shown()) << f;
     }
-    lie_demander(avant);
 }
 
 // --- clearing the client area -----------------------------------------------------
@@ -507,46 +516,3 @@ TEST_F(DansRepertoireTemp, StartInTheExampleDirectoryIsClean) {
 }
 
 }  // namespace
-
-namespace {
-
-std::vector<std::string> boutons_lus;
-
-// Reads the labels of the buttons of the toolkit's dialog once it is up,
-// then presses the first, which closes it.
-void lit_dialogue(void*) {
-    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
-        std::vector<Fl_Button*> b;
-        for (int i = 0; !dynamic_cast<Fenetre*>(w) && i < w->children(); ++i)
-            if (auto* bouton = dynamic_cast<Fl_Button*>(w->child(i)); bouton && bouton->visible())
-                b.push_back(bouton);
-        for (Fl_Button* bouton : b) boutons_lus.push_back(bouton->label() ? bouton->label() : "");
-        if (!b.empty()) return b[0]->do_callback();
-    }
-    Fl::repeat_timeout(0.05, lit_dialogue);
-}
-
-template <class F>
-std::vector<std::string> boutons_du_dialogue(F ouvre) {
-    boutons_lus.clear();
-    Fl::add_timeout(0.0, lit_dialogue);
-    ouvre();
-    return boutons_lus;
-}
-
-}  // namespace
-
-TEST_F(DansRepertoireTemp, AlertsAndQuestionsAnswerInFrench) {
-    EnregistreurAlertes rec;
-    contr = Contraintes();
-    config = Config();
-    std::unique_ptr<Fenetre> f = demarre();
-    Fl::check();
-    EXPECT_EQ(boutons_du_dialogue([] { fl_alert("%s", "Fichier introuvable"); }),
-              std::vector<std::string>({"Fermer"}));
-    // A question's buttons, as the dialog holds them (laid out right to left).
-    EXPECT_EQ(boutons_du_dialogue([] { fl_choice("%s", fl_cancel, fl_no, fl_yes, "Écraser ?"); }),
-              std::vector<std::string>({"Oui", "Non", "Annuler"}));
-    f.reset();
-    Fl::check();
-}
