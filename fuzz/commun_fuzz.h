@@ -5,7 +5,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 #include "hooks.h"
@@ -15,11 +17,19 @@ inline std::string& repertoire_fuzz() {
     return r;
 }
 
+inline void efface_fuzz() {
+    std::error_code e;
+    std::filesystem::remove_all(repertoire_fuzz(), e);
+}
+
 inline void prepare_fuzz() {
     lie_alerte([](const std::string&) {});
     char modele[] = "/tmp/dralen-fuzz-XXXXXX";
     if (!mkdtemp(modele)) std::abort();
     repertoire_fuzz() = modele;
+    // libFuzzer ends a run through exit(): the directory goes with it (a
+    // crash ends through _Exit, and leaves it).
+    std::atexit(efface_fuzz);
 }
 
 // Path of a file of the temporary directory.
