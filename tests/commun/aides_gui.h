@@ -151,50 +151,35 @@ inline void molette(Fl_Window* f, int x, int y, int dy) {
 }
 
 // While it lives, alerts and questions open the program's own windows, and
-// each is answered as a user does once it is up: the pointer on its first
-// button, the key cle is pressed (texte: what it types) or, with cle 0, the
-// button labelled bouton is clicked. Each window answered is noted.
-class RepondDialogues {
-public:
-    RepondDialogues(int cle, const char* texte, const char* bouton = nullptr)
-        : cle_(cle), texte_(texte), bouton_(bouton), alerte_(lie_alerte(montre_alerte)),
-          demander_(lie_demander(pose_question)) {
-        Fl::add_timeout(0.0, repond, this);
-    }
-    ~RepondDialogues() {
-        Fl::remove_timeout(repond, this);
-        lie_alerte(alerte_);
-        lie_demander(demander_);
-    }
-    RepondDialogues(const RepondDialogues&) = delete;
-    RepondDialogues& operator=(const RepondDialogues&) = delete;
-
+// each is answered once it is up: by the key cle (Enter or Escape) or, with
+// a button's label, by a click on it. Each window answered is noted.
+struct RepondDialogues {
     struct Vu {
         std::string texte;
         std::vector<std::string> boutons;
-        int largeur, droite;  // the window's width and right edge on the screen
+        int largeur, droite;  // on the screen
     };
-    std::vector<Vu> vus;
-
-private:
+    explicit RepondDialogues(int c, const char* b = nullptr) : cle(c), bouton(b) { Fl::add_timeout(0, repond, this); }
+    ~RepondDialogues() {
+        Fl::remove_timeout(repond, this);
+        lie_alerte(alerte);
+        lie_demander(demander);
+    }
     static void repond(void* p) {
         auto* r = static_cast<RepondDialogues*>(p);
         if (Fl_Window* d = Fl::modal(); d && d->shown()) {
-            const std::vector<Fl_Button*> b = widgets<Fl_Button>(d);
-            Vu v{d->child(1)->label(), {}, d->w(), d->x() + d->w()};
-            for (Fl_Button* x : b) v.boutons.push_back(x->label());
-            r->vus.push_back(v);
-            survole(d, b.at(0)->x() + b[0]->w() / 2, b[0]->y() + b[0]->h() / 2);
-            if (r->bouton_) clic_sur(par_label<Fl_Button>(d, r->bouton_));
-            else touche(d, r->cle_, 0, r->texte_);
+            r->vus.push_back({d->child(1)->label(), {}, d->w(), d->x() + d->w()});
+            for (Fl_Button* b : widgets<Fl_Button>(d)) r->vus.back().boutons.push_back(b->label());
+            if (r->bouton) clic_sur(par_label<Fl_Button>(d, r->bouton));
+            else touche(d, r->cle, 0, r->cle == FL_Enter ? "\r" : "\x1b");
         }
         Fl::repeat_timeout(0.02, repond, p);
     }
-    int cle_;
-    const char* texte_;
-    const char* bouton_;
-    FnAlerte alerte_;
-    FnDemander demander_;
+    int cle;
+    const char* bouton;
+    std::vector<Vu> vus;
+    FnAlerte alerte = lie_alerte(montre_alerte);
+    FnDemander demander = lie_demander(pose_question);
 };
 
 // The layout of a screen of largeur × hauteur pixels, as the program computes

@@ -571,19 +571,12 @@ TEST_F(Generateur, AnImpossibleSetSpendsTheWorkersBudgets) {
             EXPECT_TRUE(tire(3, c, lim, threads, essais).empty());
             EXPECT_EQ(essais, 1 << lim) << threads << " workers";
         }
+    // Once a worker failed (arrete), the others claim no more tries.
+    PartageEssais p(1, 1 << 20, 1);
+    EXPECT_LT(p.travaille([&] { return p.arrete(), false; }), 1u << 20);
     // "Non" is no context: the conjunction refuses every deal too.
     c.con = "Non";
     EXPECT_TRUE(tire(3, c, 6, 1, essais).empty());
-}
-
-// When a worker fails, the others make the tries they hold and claim no
-// more: the failure is reported without the rest of the budget drawn.
-TEST(PartageEssais, NoTriesAreHandedOutOnceAWorkerFailed) {
-    PartageEssais p(1, std::uint64_t{1} << 20, 1);
-    EXPECT_LT(p.travaille([&] {
-        p.arrete();  // as another worker does meanwhile
-        return false;
-    }), std::uint64_t{1} << 20);
 }
 
 TEST_F(Generateur, ASetWithAConditionWithoutKindIsRefusedBeforeAnyTry) {
