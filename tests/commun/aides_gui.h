@@ -3,10 +3,10 @@
 #pragma once
 
 #include <FL/Fl.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Select_Browser.H>
-#include <FL/Fl_Button.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
